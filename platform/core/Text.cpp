@@ -1,0 +1,134 @@
+#include "platform/core/Text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace platform {
+
+StringList Split(std::string_view text, std::string_view delimiter) {
+    StringList pieces;
+    if (delimiter.empty()) {
+        pieces.Append(std::string(text));
+        return pieces;
+    }
+    std::size_t start = 0;
+    for (std::size_t at = text.find(delimiter); at != std::string_view::npos;
+         at = text.find(delimiter, start)) {
+        pieces.Append(std::string(text.substr(start, at - start)));
+        start = at + delimiter.size();
+    }
+    pieces.Append(std::string(text.substr(start)));
+    return pieces;
+}
+
+std::string Replace(std::string_view text, std::string_view find, std::string_view replacement) {
+    const std::size_t at = find.empty() ? std::string_view::npos : text.find(find);
+    if (at == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string result;
+    result.reserve(text.size() - find.size() + replacement.size());
+    result.append(text.substr(0, at)).append(replacement).append(text.substr(at + find.size()));
+    return result;
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement) {
+    if (find.empty()) {
+        return std::string(text);
+    }
+    std::string result;
+    result.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t at = text.find(find); at != std::string_view::npos;
+         at = text.find(find, start)) {
+        result.append(text.substr(start, at - start)).append(replacement);
+        start = at + find.size();
+    }
+    result.append(text.substr(start));
+    return result;
+}
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+double Val(std::string_view text) {
+    std::size_t begin = 0;
+    while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t')) {
+        ++begin;
+    }
+    std::size_t end = begin;
+    if (end < text.size() && text[end] == '-') {
+        ++end;
+    }
+    const std::size_t digitsBegin = end;
+    while (end < text.size() && IsDigit(text[end])) {
+        ++end;
+    }
+    bool anyDigit = end > digitsBegin;
+    if (end + 1 < text.size() && text[end] == '.' && IsDigit(text[end + 1])) {
+        ++end;
+        while (end < text.size() && IsDigit(text[end])) {
+            ++end;
+        }
+        anyDigit = true;
+    }
+    if (!anyDigit) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const char* first = text.data() + begin;
+    const auto [ptr, error] =
+        std::from_chars(first, text.data() + end, value, std::chars_format::fixed);
+    if (error == std::errc::result_out_of_range) {
+        // Too large for a Double: the largest one, so that every later step stays finite.
+        // (A too-small fraction is rounded to zero by from_chars itself.)
+        const bool negative = text[begin] == '-';
+        return negative ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
+    }
+    return value;
+}
+
+std::string Str(double value) {
+    if (value == 0.0) {
+        return "0";  // also for -0.0: zero is not negative
+    }
+    // Fixed format without a precision gives the shortest text that reads back as value.
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string Str(std::int64_t value) { return std::to_string(value); }
+
+std::string Format(double value, std::string_view mask) {
+    const std::size_t point = mask.find('.');
+    const std::size_t wholeDigits = point == std::string_view::npos ? mask.size() : point;
+    const int decimals =
+        point == std::string_view::npos ? 0 : static_cast<int>(mask.size() - point - 1);
+
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, decimals);
+    std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    std::string sign;
+    if (!digits.empty() && digits.front() == '-') {
+        digits.remove_prefix(1);
+        // A value that rounds to zero keeps no sign: -0.0001 with "00.000" is 00.000.
+        if (digits.find_first_not_of("0.") != std::string_view::npos) {
+            sign = "-";
+        }
+    }
+    const std::size_t whole = std::min(digits.find('.'), digits.size());
+    std::string padding(whole < wholeDigits ? wholeDigits - whole : 0, '0');
+    return sign + padding + std::string(digits);
+}
+
+double Floor(double value) { return std::floor(value); }
+
+}  // namespace platform
