@@ -6,8 +6,12 @@ namespace {
 Application* registeredApp = nullptr;
 }
 
-void RuntimeRegisterAppObject(Application* app) { registeredApp = app; }
+void RuntimeRegisterAppObject(Application* app) {
+    registeredApp = app;
+}
 
-Application* GetAppObject() { return registeredApp; }
+Application* GetAppObject() {
+    return registeredApp;
+}
 
 }  // namespace platform

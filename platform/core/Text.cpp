@@ -52,7 +52,9 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -88,7 +90,8 @@ double Val(std::string_view text) {
         // Too large for a Double: the largest one, so that every later step stays finite.
         // (A too-small fraction is rounded to zero by from_chars itself.)
         const bool negative = text[begin] == '-';
-        return negative ? std::numeric_limits<double>::lowest() : std::numeric_limits<double>::max();
+        return negative ? std::numeric_limits<double>::lowest()
+                        : std::numeric_limits<double>::max();
     }
     return value;
 }
@@ -104,7 +107,9 @@ std::string Str(double value) {
     return std::string(buffer.data(), result.ptr);
 }
 
-std::string Str(std::int64_t value) { return std::to_string(value); }
+std::string Str(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::string Format(double value, std::string_view mask) {
     const std::size_t point = mask.find('.');
@@ -129,6 +134,8 @@ std::string Format(double value, std::string_view mask) {
     return sign + padding + std::string(digits);
 }
 
-double Floor(double value) { return std::floor(value); }
+double Floor(double value) {
+    return std::floor(value);
+}
 
 }  // namespace platform

@@ -1,0 +1,103 @@
+#include "platform/core/Text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace platform {
+namespace {
+
+std::vector<std::string> Pieces(std::string_view text, std::string_view delimiter) {
+    return Split(text, delimiter).Items();
+}
+
+TEST(Split, CutsAtEveryWholeDelimiterKeepingEmptyPieces) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(Pieces("00:01:02,500", ":"), (V{"00", "01", "02,500"}));
+    EXPECT_EQ(Pieces("a-->b-->c", "-->"), (V{"a", "b", "c"}));
+    EXPECT_EQ(Pieces("a->b", "-->"), (V{"a->b"}));
+    EXPECT_EQ(Pieces("|A||B|", "|"), (V{"", "A", "", "B", ""}));
+    EXPECT_EQ(Pieces(".srt", "."), (V{"", "srt"}));
+    EXPECT_EQ(Pieces("", ","), (V{""}));
+    EXPECT_EQ(Pieces("movie", "."), (V{"movie"}));
+}
+
+TEST(Replace, ChangesOnlyTheFirstOccurrence) {
+    EXPECT_EQ(Replace("00:01:12.500.1", ".", ","), "00:01:12,500.1");
+    EXPECT_EQ(Replace("no point", ".", ","), "no point");
+    EXPECT_EQ(Replace("abc", "", "x"), "abc");
+}
+
+TEST(ReplaceAll, ChangesEveryOccurrenceWithoutRescanningTheReplacement) {
+    EXPECT_EQ(ReplaceAll("00 : 00 : 01 , 000 ", " ", ""), "00:00:01,000");
+    EXPECT_EQ(ReplaceAll("It`s `fine`", "`", "'"), "It's 'fine'");
+    EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa");
+    EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+}
+
+TEST(Val, ReadsTheLeadingNumberAndStopsAtTheFirstOtherCharacter) {
+    EXPECT_EQ(Val("05,250"), 5.0);
+    EXPECT_EQ(Val("63.5.500"), 63.5);
+    EXPECT_EQ(Val("0-1.5"), 0.0);
+    EXPECT_EQ(Val("-2.500"), -2.5);
+    EXPECT_EQ(Val("72.500"), 72.5);
+    EXPECT_EQ(Val("7.000X1"), 7.0);
+    EXPECT_EQ(Val("4."), 4.0);
+    EXPECT_EQ(Val("-"), 0.0);
+    EXPECT_EQ(Val(""), 0.0);
+    EXPECT_EQ(Val("abc"), 0.0);
+    EXPECT_EQ(Val("1e5"), 1.0);  // no exponents
+    EXPECT_EQ(Val(" 3"), 3.0);   // a blank typed before the number does no harm
+}
+
+TEST(Val, StaysFiniteForNumbersTooLargeForADouble) {
+    const std::string huge = "1" + std::string(400, '0');
+    EXPECT_EQ(Val(huge), std::numeric_limits<double>::max());
+    EXPECT_EQ(Val("-" + huge), std::numeric_limits<double>::lowest());
+}
+
+TEST(Str, WritesWholeNumbersAsPlainDigits) {
+    EXPECT_EQ(Str(72.0), "72");
+    EXPECT_EQ(Str(-2.0), "-2");
+    EXPECT_EQ(Str(0.0), "0");
+    EXPECT_EQ(Str(-0.0), "0");
+    EXPECT_EQ(Str(1e20), "100000000000000000000");
+    EXPECT_EQ(Str(std::int64_t{-9}), "-9");
+    EXPECT_EQ(Str(std::int64_t{100}), "100");
+}
+
+TEST(Str, WritesOtherNumbersAsTheShortestPlainDecimalThatReadsBack) {
+    EXPECT_EQ(Str(63.5), "63.5");
+    EXPECT_EQ(Str(0.1), "0.1");
+    EXPECT_EQ(Str(1e-7), "0.0000001");
+    const double quotient = 86399.999 / 60.0;
+    const std::string text = Str(quotient);
+    EXPECT_EQ(text.substr(0, text.find('.')), "1439");  // not rounded up to 1440
+    for (double value : {quotient, 1.0 / 3.0, 3599.9995, 123456.789, -0.004}) {
+        const std::string written = Str(value);
+        EXPECT_EQ(written.find('e'), std::string::npos) << written;
+        EXPECT_EQ(Val(written), value) << written;
+    }
+}
+
+TEST(Format, PadsTheWholePartAndRoundsToTheMasksDecimals) {
+    EXPECT_EQ(Format(5.0, "00"), "05");
+    EXPECT_EQ(Format(12.0, "00"), "12");
+    EXPECT_EQ(Format(123.0, "00"), "123");  // never cut
+    EXPECT_EQ(Format(1.0, "0"), "1");
+    EXPECT_EQ(Format(9.5, "00.000"), "09.500");
+    EXPECT_EQ(Format(59.9996, "00.000"), "60.000");
+    EXPECT_EQ(Format(3599.9995, "00.000"), "3599.999");  // the Double lies just below the half
+    EXPECT_EQ(Format(-1.5, "00.000"), "-01.500");
+    EXPECT_EQ(Format(-0.0001, "00.000"), "00.000");
+}
+
+TEST(Floor, GivesTheLargestWholeNumberNotAbove) {
+    EXPECT_EQ(Floor(2.7), 2.0);
+    EXPECT_EQ(Floor(-2.5), -3.0);
+    EXPECT_EQ(Floor(60.0), 60.0);
+}
+
+}  // namespace
+}  // namespace platform
