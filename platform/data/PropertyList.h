@@ -60,9 +60,10 @@ struct PropertyEntry {
     std::size_t offset;  // byte offset of the entry's first name byte in the list
 };
 
-// A list that cannot be read: a name without a blank, a name the class does not declare,
-// a value cut short by the end of the list. The message names the list, the byte offset and
-// the problem.
+// A list that cannot be read: a name without a blank (or an empty name), a name the class does
+// not declare, a value cut short by the end of the list, a String whose byte count runs past
+// the end of the list, a Boolean byte other than 00 or 01. The message names the list, the byte
+// offset of the faulty field and the problem.
 class PropertyListError : public RuntimeException {
 public:
     using RuntimeException::RuntimeException;
@@ -72,6 +73,14 @@ public:
 // "Window", "Label", "BevelButton", "TextField", "Rectangle", "Listbox", "Canvas",
 // "PushButton". An unknown class name declares nothing.
 std::span<const PropertyDeclaration> DeclaredProperties(std::string_view className);
+
+// The declaration of name on className, matched without regard to ASCII letter case, or nullptr
+// when the class declares no such property.
+const PropertyDeclaration* FindDeclaredProperty(std::string_view className, std::string_view name);
+
+// The type's name as written in property-list sources: "Integer", "Boolean", "Color", "Single",
+// "String", "ButtonFrameStyle", "FontUnits".
+std::string_view PropertyTypeName(PropertyType type);
 
 // Reads every entry of list in stored order, for a target of className. listName is used only
 // in error messages. Never reads outside list; raises PropertyListError on a bad list.
