@@ -53,6 +53,10 @@ std::string Shown(std::string_view bytes) {
     return shown;
 }
 
+std::string Bytes(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " byte" : " bytes");
+}
+
 std::size_t ValueWidth(PropertyType type) {
     switch (type) {
         case PropertyType::Integer:
@@ -131,7 +135,7 @@ private:
         if (width > remaining) {
             Fail(position_, "the " + std::string(what) + " of " + std::string(declaration.name) +
                                 " (" + std::string(PropertyTypeName(declaration.type)) +
-                                ") needs " + std::to_string(width) + " bytes, but only " +
+                                ") needs " + Bytes(width) + ", but only " +
                                 std::to_string(remaining) + " remain in the list.");
         }
         const std::string_view bytes = list_.substr(position_, width);
