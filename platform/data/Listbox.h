@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -26,7 +29,7 @@ public:
     Listbox& operator=(const Listbox&) = delete;
 
     void DeleteAllRows();
-    std::int64_t ListCount() const { return static_cast<std::int64_t>(rows_.size()); }
+    std::int64_t ListCount() const { return static_cast<std::int64_t>(rowCount_); }
 
     // Appends a row whose cell 0 is text and whose other cells are empty.
     void AddRow(std::string_view text);
@@ -51,16 +54,23 @@ public:
     void AcknowledgeChanges() { changePending_ = false; }
 
 private:
-    struct Row {
-        std::vector<std::string> cells;
-        std::string tag;
-        bool selected = false;
-    };
+    // Rows are kept compact, so that a million of them stay cheap: the first three cells of
+    // each row inline, in fixed-size chunks (no copying of rows as the list grows), the
+    // selection marks as bits, and the rarer extras (cells beyond the third, tags) by row.
+    static constexpr std::size_t inlineCells = 3;
+    static constexpr std::size_t rowsPerChunk = 4096;
+    using Row = std::array<std::string, inlineCells>;
+    using Chunk = std::array<Row, rowsPerChunk>;
 
     std::size_t CheckedRow(std::int64_t row) const;
+    std::string& CellSlot(std::size_t row, std::size_t column);
     void Changed();
 
-    std::vector<Row> rows_;
+    std::vector<std::unique_ptr<Chunk>> chunks_;
+    std::size_t rowCount_ = 0;
+    std::vector<bool> selected_;
+    std::unordered_map<std::size_t, std::vector<std::string>> moreCells_;  // cells 3 and on
+    std::unordered_map<std::size_t, std::string> tags_;
     std::int64_t columnCount_ = 1;
     ListboxObserver* observer_ = nullptr;
     bool changePending_ = false;

@@ -1,0 +1,43 @@
+#include "engine/SrtExport.h"
+
+#include "engine/SrtWriter.h"
+#include "engine/Timecode.h"
+#include "platform/core/Text.h"
+
+namespace engine {
+
+namespace {
+
+// A shifted timecode ("72.500") as an SRT timecode ("00:01:12,500").
+std::string SrtTimecode(const std::string& shifted) {
+    return platform::Replace(ReturnTimecodeSRT(platform::Val(shifted)), ".", ",");
+}
+
+}  // namespace
+
+void DoSRT(EngineHost& host) {
+    AppProperties& app = host.App();
+    app.startTimeArray.RemoveAll();
+    app.endTimeArray.RemoveAll();
+    app.textArray.RemoveAll();
+    app.secondsArray.RemoveAll();
+
+    const platform::Listbox& cueList = host.Listbox1();
+    const auto rows = static_cast<std::size_t>(cueList.ListCount());
+    app.startTimeArray.Reserve(rows);
+    app.endTimeArray.Reserve(rows);
+    app.textArray.Reserve(rows);
+    for (std::int64_t i = 0; i < cueList.ListCount(); ++i) {
+        app.startTimeArray.Append(cueList.Cell(i, 0));
+        app.endTimeArray.Append(cueList.Cell(i, 1));
+        app.textArray.Append(cueList.Cell(i, 2));
+    }
+    for (std::int64_t i = 0; i < cueList.ListCount(); ++i) {
+        app.startTimeArray.Set(i, SrtTimecode(app.startTimeArray(i)));
+        app.endTimeArray.Set(i, SrtTimecode(app.endTimeArray(i)));
+    }
+
+    WriteShiftedCopy(host);
+}
+
+}  // namespace engine

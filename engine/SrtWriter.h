@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/EngineHost.h"
+#include "platform/data/TextOutputStream.h"
+
+namespace engine {
+
+// The name the save dialog proposes: srtName up to its first ".", then "_V2.srt".
+std::string ShiftedCopyName(std::string_view srtName);
+
+// Asks where the shifted copy goes, proposing ShiftedCopyName, writes it there from the
+// application object's startTimeArray, endTimeArray and textArray, one block per cue-list
+// row, and opens it in its default application. A cancelled dialog and a copy that cannot be
+// written are told in a message box; a copy that cannot be written leaves the chosen file as
+// it was.
+void WriteShiftedCopy(EngineHost& host);
+
+// The blocks of the shifted copy, one per cue-list row, numbered from 1, with LF line ends.
+void WriteShiftedBlocks(EngineHost& host, platform::TextOutputStream& stream);
+
+}  // namespace engine

@@ -1,0 +1,25 @@
+#pragma once
+
+// The modal dialogs, the message box and the web browser, through the installed DialogBackend.
+
+#include <optional>
+#include <string_view>
+
+#include "platform/data/FolderItem.h"
+
+namespace platform {
+
+// The modal open dialog for files of the kind filter names ("text/srt"); the chosen file, or
+// nothing when the user cancels.
+std::optional<FolderItem> GetOpenFolderItem(std::string_view filter);
+
+// The modal save dialog proposing proposedName; the chosen file, or nothing on cancel.
+std::optional<FolderItem> GetSaveFolderItem(std::string_view filter, std::string_view proposedName);
+
+// A modal message box showing text; returns when the user has dismissed it.
+void MsgBox(std::string_view text);
+
+// Opens address in the default web browser; false when that could not be started.
+bool ShowURL(std::string_view address);
+
+}  // namespace platform

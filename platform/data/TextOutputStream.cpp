@@ -1,0 +1,155 @@
+#include "platform/data/TextOutputStream.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+constexpr std::size_t bufferSize = 1 << 20;
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+std::string Reason() {
+    return std::strerror(errno);
+}
+
+// The mode a new file gets from the process's umask.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::string& path,
+                                                           std::string& error) {
+    // A link is followed, so that the file it names is replaced and the link stays a link.
+    std::string target = path;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr); real != nullptr) {
+            target = real;
+            std::free(real);
+        }
+    }
+    mode_t mode = NewFileMode();
+    if (::stat(target.c_str(), &info) == 0) {
+        if (S_ISDIR(info.st_mode)) {
+            error = "Cannot write " + Quoted(path) + ": it is a folder.";
+            return nullptr;
+        }
+        mode = info.st_mode & 07777;
+    }
+
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
+    const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string pattern = folder + "/." + name + ".tmp-XXXXXX";
+    std::vector<char> temporary(pattern.begin(), pattern.end());
+    temporary.push_back('\0');
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        error = "Cannot create a file in " + Quoted(folder) + ": " + Reason() + ".";
+        return nullptr;
+    }
+    ::fchmod(fd, mode);
+    return std::unique_ptr<TextOutputStream>(
+        new TextOutputStream(fd, std::move(target), std::string(temporary.data())));
+}
+
+TextOutputStream::TextOutputStream(int fd, std::string targetPath, std::string temporaryPath)
+    : fd_(fd), targetPath_(std::move(targetPath)), temporaryPath_(std::move(temporaryPath)) {
+    buffer_.reserve(bufferSize);
+}
+
+TextOutputStream::~TextOutputStream() {
+    if (!closed_) {
+        Discard();
+    }
+}
+
+void TextOutputStream::Write(std::string_view text) {
+    if (!error_.empty() || closed_) {
+        return;
+    }
+    if (buffer_.size() + text.size() > bufferSize) {
+        Flush();
+    }
+    if (text.size() >= bufferSize) {
+        WriteThrough(text);  // too large to be worth a copy
+        return;
+    }
+    buffer_.append(text);
+}
+
+void TextOutputStream::Flush() {
+    WriteThrough(buffer_);
+    buffer_.clear();
+}
+
+void TextOutputStream::WriteThrough(std::string_view text) {
+    std::size_t written = 0;
+    while (error_.empty() && written < text.size()) {
+        const ssize_t done = ::write(fd_, text.data() + written, text.size() - written);
+        if (done < 0) {
+            if (errno != EINTR) {
+                Fail("Cannot write " + Quoted(targetPath_) + ": " + Reason() + ".");
+            }
+            continue;
+        }
+        written += static_cast<std::size_t>(done);
+    }
+}
+
+bool TextOutputStream::Close() {
+    if (closed_) {
+        return error_.empty();
+    }
+    Flush();
+    if (error_.empty() && ::fsync(fd_) != 0) {
+        Fail("Cannot write " + Quoted(targetPath_) + " to the disk: " + Reason() + ".");
+    }
+    if (error_.empty()) {
+        const int result = ::close(fd_);
+        fd_ = -1;
+        if (result != 0) {
+            Fail("Cannot write " + Quoted(targetPath_) + ": " + Reason() + ".");
+        } else if (::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
+            Fail("Cannot replace " + Quoted(targetPath_) + ": " + Reason() + ".");
+        }
+    }
+    if (!error_.empty()) {
+        Discard();
+    }
+    closed_ = true;
+    return error_.empty();
+}
+
+void TextOutputStream::Fail(const std::string& what) {
+    if (error_.empty()) {
+        error_ = what;
+    }
+}
+
+void TextOutputStream::Discard() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    ::unlink(temporaryPath_.c_str());
+    buffer_.clear();
+}
+
+}  // namespace platform
