@@ -1,0 +1,320 @@
+#include <gmock/gmock.h>
+
+#include "EngineTestSupport.h"
+#include "engine/SrtReader.h"
+
+namespace enginetest {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+class ImportSRTTest : public EngineTest {
+protected:
+    // Writes content as name, answers the open dialog with it and the save dialog with
+    // out.srt, runs one request and gives back what was written.
+    std::string Request(std::string_view content, const std::string& name = "movie.srt") {
+        WriteBytes(folder.Path(name), content);
+        dialogs.AnswerOpen(folder.Path(name));
+        dialogs.AnswerSave(folder.Path("out.srt"));
+        engine::ImportSRT(host);
+        return ReadBytes(folder.Path("out.srt"));
+    }
+
+    // Runs a request on a file the reader must refuse; gives back the one message shown.
+    std::string RefusedRequest(std::string_view content, const std::string& name = "bad.srt") {
+        WriteBytes(folder.Path(name), content);
+        dialogs.AnswerOpen(folder.Path(name));
+        engine::ImportSRT(host);
+        EXPECT_TRUE(dialogs.SaveRequests().empty()) << "nothing may be written";
+        EXPECT_TRUE(dialogs.Launched().empty());
+        EXPECT_EQ(dialogs.Messages().size(), 1u);
+        return dialogs.Messages().empty() ? "" : dialogs.Messages().back();
+    }
+};
+
+TEST_F(ImportSRTTest, ReadsTheTwoBlockExampleIntoTheCueList) {
+    const std::string written = Request(
+        "1\n00:00:01,000 --> 00:00:04,000\nHello\nworld\n\n"
+        "2\n00:00:05.500-->00:00:07.250\nIt`s fine\n\n\n");
+
+    ASSERT_EQ(host.cueList.ListCount(), 2);
+    EXPECT_EQ(Row(0), "4.000 | 7.000 | Hello|world");
+    EXPECT_EQ(Row(1), "8.500 | 10.250 | It's fine");
+    EXPECT_TRUE(host.cueList.Selected(0));
+    EXPECT_TRUE(host.cueList.Selected(1));
+    EXPECT_EQ(host.app.lineBreakSymbol, "|");
+    EXPECT_EQ(host.app.srtName, "movie.srt");
+    EXPECT_THAT(dialogs.OpenRequests(), ElementsAre("text/srt"));
+    ASSERT_EQ(dialogs.SaveRequests().size(), 1u);
+    EXPECT_EQ(dialogs.SaveRequests()[0].filter, "");
+    EXPECT_EQ(dialogs.SaveRequests()[0].proposedName, "movie_V2.srt");
+    EXPECT_EQ(written,
+              "1\n00:00:04,000 --> 00:00:07,000\nHello\nworld\n\n"
+              "2\n00:00:08,500 --> 00:00:10,250\nIt's fine\n\n");
+    EXPECT_THAT(dialogs.Launched(), ElementsAre(folder.Path("out.srt")));
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+TEST_F(ImportSRTTest, SkipsEmptyLinesAndNeedsNoneBetweenBlocks) {
+    Request(
+        "\n\n\n1\n00:00:01,000 --> 00:00:02,000\nA\n\n\nB\n2\n00:00:03,000 --> 00:00:04,000\n"
+        "3\n00:00:05,000 --> 00:00:06,000\nC\n\n\n\n");
+    ASSERT_EQ(host.cueList.ListCount(), 3);
+    EXPECT_EQ(Row(0), "4.000 | 5.000 | A|B");
+    EXPECT_EQ(Row(1), "6.000 | 7.000 | ");  // a block without text lines
+    EXPECT_EQ(Row(2), "8.000 | 9.000 | C");
+}
+
+TEST_F(ImportSRTTest, SpacesInTimecodeLinesVanishButTabsStay) {
+    Request("1\n00 : 00 : 01 , 000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,\t000\nB\n");
+    EXPECT_EQ(Row(0), "4.000 | 5.000 | A");
+    EXPECT_EQ(host.cueList.Cell(1, 1), "7.\t000");
+}
+
+TEST_F(ImportSRTTest, CancelledOpenDialogEndsTheRequest) {
+    host.app.srtName = "earlier.srt";
+    host.cueList.AddRow("left over");
+    dialogs.CancelOpen();
+    engine::ImportSRT(host);
+
+    EXPECT_THAT(dialogs.Messages(), ElementsAre("Could not load file."));
+    EXPECT_EQ(host.cueList.ListCount(), 0);
+    EXPECT_EQ(host.app.srtName, "earlier.srt");
+    EXPECT_TRUE(dialogs.SaveRequests().empty());
+}
+
+TEST_F(ImportSRTTest, FileThatCannotBeOpenedIsToldAndNothingIsWritten) {
+    std::filesystem::create_directory(folder.Path("folder.srt"));
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"missing.srt", "No such file or directory"}, {"folder.srt", "is a folder"}};
+    for (const auto& [name, reason] : cases) {
+        dialogs.ClearRecords();
+        dialogs.AnswerOpen(folder.Path(name));
+        engine::ImportSRT(host);
+        ASSERT_EQ(dialogs.Messages().size(), 1u) << name;
+        EXPECT_THAT(dialogs.Messages()[0], StartsWith("Could not load file.\n"));
+        EXPECT_THAT(dialogs.Messages()[0], HasSubstr(folder.Path(name)));
+        EXPECT_THAT(dialogs.Messages()[0], HasSubstr(reason));
+        EXPECT_TRUE(dialogs.SaveRequests().empty());
+        EXPECT_EQ(host.cueList.ListCount(), 0);
+        EXPECT_EQ(host.app.srtName, name);
+    }
+}
+
+TEST_F(ImportSRTTest, TwoRequestsInOneRunKeepTheLineBreakSymbolButNothingElse) {
+    Request("1\n00:00:01,000 --> 00:00:02,000\nA\nB\n\n2\n00:00:03,000 --> 00:00:04,000\nC\n");
+    EXPECT_EQ(host.app.textArray.Count(), 2u);
+
+    const std::string second = Request("1\n00:00:10,000 --> 00:00:11,000\nx|y\n", "other.en.srt");
+    ASSERT_EQ(host.cueList.ListCount(), 1);
+    EXPECT_EQ(Row(0), "13.000 | 14.000 | x|y");
+    EXPECT_EQ(host.app.lineBreakSymbol, "|");
+    EXPECT_THAT(host.app.startTimeArray.Items(), ElementsAre("00:00:13,000"));
+    EXPECT_THAT(host.app.textArray.Items(), ElementsAre("x|y"));
+    EXPECT_EQ(dialogs.SaveRequests().back().proposedName, "other_V2.srt");
+    // The "|" was in the subtitle, not a line break: it stays one line.
+    EXPECT_EQ(second, "1\n00:00:13,000 --> 00:00:14,000\nx|y\n\n");
+}
+
+TEST_F(ImportSRTTest, SingleLineFilesLeaveTheLineBreakSymbolAlone) {
+    Request("1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\n");
+    EXPECT_EQ(host.app.lineBreakSymbol, "");
+}
+
+// --- Index lines are known by their place, not by counting ---
+
+TEST_F(ImportSRTTest, SubtitleThatReadsJustANumberIsKept) {
+    const std::string written = Request(
+        "1\n00:00:01,000 --> 00:00:02,000\n2\n\n2\n00:00:03,000 --> 00:00:04,000\n3\n\n"
+        "3\n00:00:05,000 --> 00:00:06,000\nCount: 3\n2\n");
+    ASSERT_EQ(host.cueList.ListCount(), 3);
+    EXPECT_EQ(host.cueList.Cell(0, 2), "2");
+    EXPECT_EQ(host.cueList.Cell(1, 2), "3");
+    EXPECT_EQ(host.cueList.Cell(2, 2), "Count: 3|2");
+    EXPECT_EQ(written,
+              "1\n00:00:04,000 --> 00:00:05,000\n2\n\n"
+              "2\n00:00:06,000 --> 00:00:07,000\n3\n\n"
+              "3\n00:00:08,000 --> 00:00:09,000\nCount: 3\n2\n\n");
+}
+
+TEST_F(ImportSRTTest, AnyNumberingIsTakenForIndexLines) {
+    const std::string written = Request(
+        "0\n00:00:01,000 --> 00:00:02,000\nA\n\n7\n00:00:03,000 --> 00:00:04,000\nB\n\n"
+        " 007 \n00:00:05,000 --> 00:00:06,000\nC\n\n\t12\t\n00:00:07,000 --> 00:00:08,000\nD\n");
+    ASSERT_EQ(host.cueList.ListCount(), 4);
+    EXPECT_EQ(host.cueList.Cell(0, 2), "A");
+    EXPECT_EQ(host.cueList.Cell(1, 2), "B");
+    EXPECT_EQ(host.cueList.Cell(2, 2), "C");
+    EXPECT_EQ(host.cueList.Cell(3, 2), "D");
+    EXPECT_THAT(written, StartsWith("1\n00:00:04,000 --> 00:00:05,000\nA\n\n2\n"));
+    EXPECT_THAT(written, HasSubstr("\n\n4\n00:00:10,000 --> 00:00:11,000\nD\n\n"));
+}
+
+TEST_F(ImportSRTTest, IndexLinesAreOptionalTheFirstBlockIncluded) {
+    const std::string written = Request(
+        "00:00:01,000 --> 00:00:02,000\nA\n\n00:00:03,000 --> 00:00:04,000\nB\nC\n"
+        "00:00:05,000 --> 00:00:06,000\n\n");
+    ASSERT_EQ(host.cueList.ListCount(), 3);
+    EXPECT_EQ(Row(0), "4.000 | 5.000 | A");
+    EXPECT_EQ(Row(1), "6.000 | 7.000 | B|C");
+    EXPECT_EQ(Row(2), "8.000 | 9.000 | ");
+    EXPECT_EQ(written,
+              "1\n00:00:04,000 --> 00:00:05,000\nA\n\n"
+              "2\n00:00:06,000 --> 00:00:07,000\nB\nC\n\n"
+              "3\n00:00:08,000 --> 00:00:09,000\n\n\n");
+}
+
+TEST_F(ImportSRTTest, TheFirstNonEmptyLineIsTheFirstIndexLineWhateverItReads) {
+    Request("\nSubtitles by someone\n00:00:01,000 --> 00:00:02,000\nA\n");
+    ASSERT_EQ(host.cueList.ListCount(), 1);
+    EXPECT_EQ(Row(0), "4.000 | 5.000 | A");
+}
+
+TEST_F(ImportSRTTest, FileWithOnlyItsFirstIndexLineGivesAnEmptyCopy) {
+    const std::string written = Request("1\n");
+    EXPECT_EQ(host.cueList.ListCount(), 0);
+    EXPECT_EQ(written, "");
+    EXPECT_THAT(dialogs.Launched(), ElementsAre(folder.Path("out.srt")));
+}
+
+// --- The reader's limits: one clear message, nothing written ---
+
+TEST_F(ImportSRTTest, EmptyFileIsRefused) {
+    const std::string message = RefusedRequest("");
+    EXPECT_EQ(message,
+              "Could not read the SRT file \"bad.srt\".\n"
+              "Line 1: expected a subtitle block, but the file is empty.");
+    EXPECT_EQ(host.app.srtName, "bad.srt");
+}
+
+TEST_F(ImportSRTTest, FileOfEmptyLinesIsRefused) {
+    const std::string message = RefusedRequest("\n\r\n\n");
+    EXPECT_THAT(message, StartsWith("Could not read the SRT file \"bad.srt\".\nLine 3: "));
+    EXPECT_THAT(message, HasSubstr("only empty lines"));
+}
+
+TEST_F(ImportSRTTest, TextBeforeTheFirstTimecodeLineIsRefused) {
+    const std::string message = RefusedRequest("1\nHello\n00:00:01,000 --> 00:00:02,000\nA\n");
+    EXPECT_EQ(message,
+              "Could not read the SRT file \"bad.srt\".\nLine 2: expected the first timecode "
+              "line (such as 00:00:01,000 --> 00:00:04,000), found the text \"Hello\".");
+    EXPECT_EQ(host.cueList.ListCount(), 0);
+}
+
+TEST_F(ImportSRTTest, StartWithoutItsFieldsIsRefusedAfterTheRowsBeforeIt) {
+    const std::string message =
+        RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA`\nB\n\n2\n00:01 --> 00:00:04,000\nC\n");
+    EXPECT_EQ(message,
+              "Could not read the SRT file \"bad.srt\".\nLine 7: expected the start time as "
+              "HH:MM:SS,mmm (such as 00:00:01,000), found \"00:01 \".");
+    // The rows before the failing block stay, the failing one as far as it was filled.
+    ASSERT_EQ(host.cueList.ListCount(), 2);
+    EXPECT_EQ(Row(0), "4.000 | 5.000 | A`|B");
+    EXPECT_EQ(Row(1), " |  | ");
+    EXPECT_EQ(host.app.lineBreakSymbol, "|");
+}
+
+TEST_F(ImportSRTTest, EndWithoutItsFractionIsRefused) {
+    const std::string message =
+        RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04\n");
+    EXPECT_THAT(message, HasSubstr("Line 6: expected the end time as HH:MM:SS,mmm"));
+    EXPECT_THAT(message, HasSubstr("found \" 00:00:04\""));
+    ASSERT_EQ(host.cueList.ListCount(), 2);
+    EXPECT_EQ(host.cueList.Cell(1, 0), "6.000");
+}
+
+TEST_F(ImportSRTTest, EngineStaysUsableAfterARefusedFile) {
+    RefusedRequest("1\nHello\n");
+    dialogs.ClearRecords();
+    const std::string written = Request("1\n00:00:01,000 --> 00:00:02,000\nA\n");
+    EXPECT_EQ(written, "1\n00:00:04,000 --> 00:00:05,000\nA\n\n");
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+// --- Line ends, byte-order marks and bytes ---
+
+TEST_F(ImportSRTTest, ReadsLfCrLfAndCrLineEndsAlike) {
+    const std::string expected = "1\n00:00:04,000 --> 00:00:05,000\nA\nB\n\n";
+    EXPECT_EQ(Request("1\n00:00:01,000 --> 00:00:02,000\nA\nB\n\n"), expected);
+    EXPECT_EQ(Request("1\r\n00:00:01,000 --> 00:00:02,000\r\nA\r\nB\r\n\r\n"), expected);
+    EXPECT_EQ(Request("1\r00:00:01,000 --> 00:00:02,000\rA\rB\r\r"), expected);
+    EXPECT_EQ(Request("1\r\n00:00:01,000 --> 00:00:02,000\nA\rB\r\n"), expected);
+}
+
+TEST_F(ImportSRTTest, LeavesOutAUtf8ByteOrderMark) {
+    const std::string written = Request(
+        "\xEF\xBB\xBF"
+        "1\n00:00:01,000 --> 00:00:02,000\n\xC3\xA9t\xC3\xA9\n");
+    EXPECT_EQ(written, "1\n00:00:04,000 --> 00:00:05,000\n\xC3\xA9t\xC3\xA9\n\n");
+}
+
+TEST_F(ImportSRTTest, DecodesUtf16FilesToUtf8) {
+    // "1", LF, "00:00:01,000 --> 00:00:02,000", LF, "é€𝄞", LF in UTF-16, both byte orders.
+    const std::u16string text = u"1\n00:00:01,000 --> 00:00:02,000\n\u00E9\u20AC\U0001D11E\n";
+    std::string little = "\xFF\xFE";
+    std::string big = "\xFE\xFF";
+    for (const char16_t unit : text) {
+        little += static_cast<char>(unit & 0xFF);
+        little += static_cast<char>(unit >> 8);
+        big += static_cast<char>(unit >> 8);
+        big += static_cast<char>(unit & 0xFF);
+    }
+    const std::string expected =
+        "1\n00:00:04,000 --> 00:00:05,000\n\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E\n\n";
+    EXPECT_EQ(Request(little), expected);
+    EXPECT_EQ(Request(big), expected);
+}
+
+TEST_F(ImportSRTTest, BadUtf16IsToldNotRead) {
+    WriteBytes(folder.Path("bad.srt"), std::string("\xFF\xFE"
+                                                   "1\0\n\0\x00\xDC",
+                                                   8));
+    dialogs.AnswerOpen(folder.Path("bad.srt"));
+    engine::ImportSRT(host);
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_THAT(dialogs.Messages()[0], StartsWith("Could not load file.\n"));
+    EXPECT_THAT(dialogs.Messages()[0], HasSubstr("not valid UTF-16"));
+    EXPECT_THAT(dialogs.Messages()[0], HasSubstr("byte 6"));
+    EXPECT_TRUE(dialogs.SaveRequests().empty());
+}
+
+TEST_F(ImportSRTTest, KeepsLatin1AndOtherBytesUnchanged) {
+    const std::string latin1 =
+        "Gr\xFC\xDF"
+        "e, \xE9t\xE9 \xA9 \x80\x81";
+    const std::string written =
+        Request("1\n00:00:01,000 --> 00:00:02,000\n" + latin1 + "\nzwei\xA0\n");
+    EXPECT_EQ(written, "1\n00:00:04,000 --> 00:00:05,000\n" + latin1 + "\nzwei\xA0\n\n");
+}
+
+TEST_F(ImportSRTTest, ReadsTheTestDataFiles) {
+    dialogs.AnswerOpen(DataFile("two-blocks-crlf-bom.srt"));
+    dialogs.AnswerSave(folder.Path("out.srt"));
+    engine::ImportSRT(host);
+    EXPECT_EQ(ReadBytes(folder.Path("out.srt")), ReadBytes(DataFile("two-blocks-shifted.srt")));
+
+    dialogs.AnswerOpen(DataFile("latin1-position.srt"));
+    dialogs.AnswerSave(folder.Path("out2.srt"));
+    engine::ImportSRT(host);
+    EXPECT_EQ(ReadBytes(folder.Path("out2.srt")),
+              ReadBytes(DataFile("latin1-position-shifted.srt")));
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+// --- Text behind the end timecode ---
+
+TEST_F(ImportSRTTest, KeepsPositionTextBehindTheEndTimecode) {
+    const std::string written = Request(
+        "1\n00:00:01,000 --> 00:00:04,000 X1:100 X2:200 Y1:10 Y2:20\nA\n\n"
+        "2\n00:00:05.000 --> 00:00:06.500  position:10%,line:0  \nB\n");
+    // The cells hold the end as the conversion reads it; the time itself is unchanged.
+    EXPECT_EQ(host.cueList.Cell(0, 1), "7.000X1");
+    EXPECT_EQ(written,
+              "1\n00:00:04,000 --> 00:00:07,000 X1:100 X2:200 Y1:10 Y2:20\nA\n\n"
+              "2\n00:00:08,000 --> 00:00:09,500 position:10%,line:0\nB\n\n");
+}
+
+}  // namespace
+}  // namespace enginetest

@@ -1,0 +1,180 @@
+#include <gmock/gmock.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "EngineTestSupport.h"
+#include "engine/SrtExport.h"
+#include "engine/SrtReader.h"
+#include "engine/SrtWriter.h"
+
+namespace enginetest {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
+class ShiftedCopyTest : public EngineTest {
+protected:
+    void AddRow(const std::string& start, const std::string& end, const std::string& text) {
+        const std::int64_t row = host.cueList.ListCount();
+        host.cueList.AddRow("");
+        host.cueList.Cell(row, 0, start);
+        host.cueList.Cell(row, 1, end);
+        host.cueList.Cell(row, 2, text);
+    }
+
+    std::string Export(const std::string& name = "out.srt") {
+        dialogs.AnswerSave(folder.Path(name));
+        engine::DoSRT(host);
+        return ReadBytes(folder.Path(name));
+    }
+};
+
+TEST(ShiftedCopyNameTest, IsTheNameUpToItsFirstDotAndV2) {
+    EXPECT_EQ(engine::ShiftedCopyName("movie.srt"), "movie_V2.srt");
+    EXPECT_EQ(engine::ShiftedCopyName("movie.en.srt"), "movie_V2.srt");
+    EXPECT_EQ(engine::ShiftedCopyName("movie"), "movie_V2.srt");
+    EXPECT_EQ(engine::ShiftedCopyName(".srt"), "_V2.srt");
+    EXPECT_EQ(engine::ShiftedCopyName("Fr\xC3\xA8re.srt"), "Fr\xC3\xA8re_V2.srt");
+}
+
+TEST_F(ShiftedCopyTest, WritesTheSeventyNineByteExample) {
+    host.app.srtName = "movie.srt";
+    AddRow("4.000", "6.500", "Hello|world");
+    AddRow("72.500", "75.000", "");
+
+    host.app.lineBreakSymbol = "|";
+    const std::string split = Export("split.srt");
+    EXPECT_EQ(split,
+              "1\n00:00:04,000 --> 00:00:06,500\nHello\nworld\n\n"
+              "2\n00:01:12,500 --> 00:01:15,000\n\n\n");
+    EXPECT_EQ(split.size(), 79u);
+
+    host.app.lineBreakSymbol = "";
+    const std::string whole = Export("whole.srt");
+    EXPECT_EQ(whole,
+              "1\n00:00:04,000 --> 00:00:06,500\nHello|world\n\n"
+              "2\n00:01:12,500 --> 00:01:15,000\n\n\n");
+    EXPECT_EQ(whole.size(), 79u);
+    EXPECT_THAT(dialogs.Launched(),
+                ElementsAre(folder.Path("split.srt"), folder.Path("whole.srt")));
+}
+
+TEST_F(ShiftedCopyTest, SplitsUntaggedRowsAtEveryBarWhileTheSymbolIsSet) {
+    host.app.srtName = "movie.srt";
+    host.app.lineBreakSymbol = "|";
+    AddRow("1.000", "2.000", "A|B|C");
+    AddRow("1.000", "2.000", "|lead||trail|");
+    AddRow("1.000", "2.000", "no bar");
+    EXPECT_EQ(Export(),
+              "1\n00:00:01,000 --> 00:00:02,000\nA\nB\nC\n\n"
+              "2\n00:00:01,000 --> 00:00:02,000\n\nlead\n\ntrail\n\n\n"
+              "3\n00:00:01,000 --> 00:00:02,000\nno bar\n\n");
+}
+
+TEST_F(ShiftedCopyTest, NumbersBlocksFromOneWithoutLeadingZeros) {
+    host.app.srtName = "movie.srt";
+    for (int i = 0; i < 100; ++i) {
+        AddRow("1.000", "2.000", "t");
+    }
+    const std::string written = Export();
+    EXPECT_THAT(written, StartsWith("1\n00:00:01,000"));
+    EXPECT_THAT(written, HasSubstr("\n\n10\n00:00:01,000"));
+    EXPECT_THAT(written, HasSubstr("\n\n100\n00:00:01,000 --> 00:00:02,000\nt\n\n"));
+    EXPECT_EQ(written.find('\r'), std::string::npos);
+}
+
+TEST_F(ShiftedCopyTest, ReplacesAnExistingFileWhole) {
+    host.app.srtName = "movie.srt";
+    AddRow("1.000", "2.000", "new");
+    WriteBytes(folder.Path("out.srt"), std::string(5000, 'x'));
+    ::chmod(folder.Path("out.srt").c_str(), 0640);
+    EXPECT_EQ(Export(), "1\n00:00:01,000 --> 00:00:02,000\nnew\n\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.Path("out.srt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_THAT(folder.Names(), ElementsAre("out.srt"));
+}
+
+TEST_F(ShiftedCopyTest, TheSourceFileItselfCanBeTheTarget) {
+    WriteBytes(folder.Path("movie.srt"), "1\n00:00:01,000 --> 00:00:02,000\nA\nB\n");
+    dialogs.AnswerOpen(folder.Path("movie.srt"));
+    dialogs.AnswerSave(folder.Path("movie.srt"));
+    engine::ImportSRT(host);
+    EXPECT_EQ(ReadBytes(folder.Path("movie.srt")), "1\n00:00:04,000 --> 00:00:05,000\nA\nB\n\n");
+    EXPECT_THAT(folder.Names(), ElementsAre("movie.srt"));
+}
+
+TEST_F(ShiftedCopyTest, TargetThatCannotBeWrittenIsToldAndLeftAlone) {
+    host.app.srtName = "movie.srt";
+    AddRow("1.000", "2.000", "A");
+    std::filesystem::create_directory(folder.Path("taken.srt"));
+    dialogs.AnswerSave(folder.Path("taken.srt"));
+    dialogs.AnswerSave(folder.Path("no such folder/out.srt"));
+    engine::DoSRT(host);
+    engine::DoSRT(host);
+
+    ASSERT_EQ(dialogs.Messages().size(), 2u);
+    EXPECT_THAT(dialogs.Messages()[0], StartsWith("Could not write the new SRT file.\n"));
+    EXPECT_THAT(dialogs.Messages()[0], HasSubstr("it is a folder"));
+    EXPECT_THAT(dialogs.Messages()[1], StartsWith("Could not write the new SRT file.\n"));
+    EXPECT_THAT(dialogs.Messages()[1], HasSubstr("No such file or directory"));
+    EXPECT_TRUE(dialogs.Launched().empty());
+    EXPECT_THAT(folder.Names(), ElementsAre("taken.srt"));
+}
+
+// A full disk, simulated by a file-size limit: the write fails part way.
+TEST_F(ShiftedCopyTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
+    host.app.srtName = "movie.srt";
+    for (int i = 0; i < 20000; ++i) {
+        AddRow("1.000", "2.000", "a line of subtitle text that takes some room");
+    }
+    WriteBytes(folder.Path("out.srt"), "the old copy\n");
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limited = saved;
+    limited.rlim_cur = 64 * 1024;
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    dialogs.AnswerSave(folder.Path("out.srt"));
+    engine::DoSRT(host);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_THAT(dialogs.Messages()[0],
+                StartsWith("Could not write the new SRT file.\nCannot write"));
+    EXPECT_THAT(dialogs.Messages()[0], HasSubstr("File too large"));
+    EXPECT_TRUE(dialogs.Launched().empty());
+    EXPECT_EQ(ReadBytes(folder.Path("out.srt")), "the old copy\n");
+    EXPECT_THAT(folder.Names(), ElementsAre("out.srt"));
+}
+
+TEST_F(ShiftedCopyTest, BarsInsideSubtitlesStayWhateverEarlierRequestsDid) {
+    // An earlier request met a two-line block, so the symbol is "|" from then on.
+    WriteBytes(folder.Path("first.srt"), "1\n00:00:01,000 --> 00:00:02,000\nA\nB\n");
+    dialogs.AnswerOpen(folder.Path("first.srt"));
+    dialogs.AnswerSave(folder.Path("first_V2.srt"));
+    engine::ImportSRT(host);
+    ASSERT_EQ(host.app.lineBreakSymbol, "|");
+
+    WriteBytes(folder.Path("bars.srt"),
+               "1\n00:00:01,000 --> 00:00:02,000\nleft | right\n\n"
+               "2\n00:00:03,000 --> 00:00:04,000\n|a|\nb||c\n`quoted`\n\n"
+               "3\n00:00:05,000 --> 00:00:06,000\nplain\nlines\n");
+    dialogs.AnswerOpen(folder.Path("bars.srt"));
+    dialogs.AnswerSave(folder.Path("bars_V2.srt"));
+    engine::ImportSRT(host);
+    EXPECT_EQ(host.cueList.Cell(0, 2), "left | right");
+    EXPECT_EQ(host.cueList.Cell(1, 2), "|a||b||c|'quoted'");
+    EXPECT_EQ(ReadBytes(folder.Path("bars_V2.srt")),
+              "1\n00:00:04,000 --> 00:00:05,000\nleft | right\n\n"
+              "2\n00:00:06,000 --> 00:00:07,000\n|a|\nb||c\n'quoted'\n\n"
+              "3\n00:00:08,000 --> 00:00:09,000\nplain\nlines\n\n");
+}
+
+}  // namespace
+}  // namespace enginetest
