@@ -1,0 +1,109 @@
+#include "platform/data/FolderItem.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "DataTestSupport.h"
+#include "platform/data/ScriptedDialogBackend.h"
+
+namespace {
+
+using datatest::ReadBytes;
+using datatest::TemporaryFolder;
+using datatest::WriteBytes;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+std::vector<std::string> AllLines(platform::TextInputStream& stream) {
+    std::vector<std::string> lines;
+    do {
+        lines.push_back(stream.ReadLine());
+    } while (!stream.EndOfFile());
+    return lines;
+}
+
+std::string Utf16(std::u16string_view text, bool littleEndian) {
+    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += littleEndian ? low : high;
+        bytes += littleEndian ? high : low;
+    }
+    return bytes;
+}
+
+TEST(FolderItemTest, NameIsTheBareNameWithItsExtension) {
+    EXPECT_EQ(platform::FolderItem("/a/b/movie.en.srt").Name(), "movie.en.srt");
+    EXPECT_EQ(platform::FolderItem("movie.srt").Name(), "movie.srt");
+    EXPECT_EQ(platform::FolderItem("/a/b/").Name(), "");
+}
+
+TEST(FolderItemTest, OpensAFileAsText) {
+    TemporaryFolder folder;
+    WriteBytes(folder.Path("a.srt"), "one\r\ntwo\n");
+    platform::FolderItem file(folder.Path("a.srt"));
+    auto stream = file.OpenAsTextFile();
+    ASSERT_NE(stream, nullptr);
+    EXPECT_THAT(AllLines(*stream), ElementsAre("one", "two"));
+}
+
+TEST(FolderItemTest, GivesNoStreamAndAReasonForWhatCannotBeRead) {
+    TemporaryFolder folder;
+    platform::FolderItem missing(folder.Path("missing.srt"));
+    EXPECT_EQ(missing.OpenAsTextFile(), nullptr);
+    EXPECT_THAT(missing.LastError(), HasSubstr("No such file or directory"));
+
+    platform::FolderItem aFolder(folder.Path(""));
+    EXPECT_EQ(aFolder.OpenAsTextFile(), nullptr);
+    EXPECT_THAT(aFolder.LastError(), HasSubstr("is a folder"));
+}
+
+TEST(FolderItemTest, DecodesUtf16InBothByteOrders) {
+    TemporaryFolder folder;
+    const std::u16string text = u"a\u00E9\r\n\u20AC\U0001F600\n";
+    for (const bool little : {true, false}) {
+        WriteBytes(folder.Path("u.srt"), Utf16(text, little));
+        auto stream = platform::FolderItem(folder.Path("u.srt")).OpenAsTextFile();
+        ASSERT_NE(stream, nullptr);
+        EXPECT_THAT(AllLines(*stream), ElementsAre("a\xC3\xA9", "\xE2\x82\xAC\xF0\x9F\x98\x80"));
+    }
+}
+
+TEST(FolderItemTest, RefusesBadUtf16WithItsPlace) {
+    TemporaryFolder folder;
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {std::string("\xFF\xFE"
+                     "a\0b",
+                     5),
+         "odd byte count 5"},
+        {Utf16(u"ab", true) + std::string("\x00\xD8"
+                                          "c\0",
+                                          4),
+         "high surrogate without a low one at byte 6"},
+        {Utf16(u"a", false) + std::string("\xDC\x00", 2),
+         "low surrogate without a high one at byte 4"},
+        {std::string("\xFE\xFF\xD8\x00", 4), "high surrogate without a low one at byte 2"},
+    };
+    for (const auto& [bytes, reason] : cases) {
+        WriteBytes(folder.Path("bad.srt"), bytes);
+        platform::FolderItem file(folder.Path("bad.srt"));
+        EXPECT_EQ(file.OpenAsTextFile(), nullptr);
+        EXPECT_THAT(file.LastError(), HasSubstr("not valid UTF-16"));
+        EXPECT_THAT(file.LastError(), HasSubstr(reason));
+    }
+}
+
+TEST(FolderItemTest, LaunchHandsTheFileToTheBackend) {
+    platform::ScriptedDialogBackend dialogs;
+    platform::InstallDialogBackend(&dialogs);
+    EXPECT_TRUE(platform::FolderItem("/x/y.srt").Launch(true));
+    dialogs.LaunchSucceeds(false);
+    EXPECT_FALSE(platform::FolderItem("/x/z.srt").Launch(true));
+    platform::InstallDialogBackend(nullptr);
+    EXPECT_THAT(dialogs.Launched(), ElementsAre("/x/y.srt", "/x/z.srt"));
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+#include "platform/data/Listbox.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/core/Exceptions.h"
+
+namespace {
+
+class CountingObserver : public platform::ListboxObserver {
+public:
+    void ListboxChanged() override { ++calls; }
+    int calls = 0;
+};
+
+TEST(ListboxTest, HoldsCellsTagsAndSelectionPerRow) {
+    platform::Listbox list;
+    list.AddRow("a");
+    list.AddRow("b");
+    list.Cell(0, 2, "text");
+    list.Cell(1, 5, "far");  // beyond the inline cells
+    list.Selected(1, true);
+    list.RowTag(0, "tag");
+
+    EXPECT_EQ(list.ListCount(), 2);
+    EXPECT_EQ(list.Cell(0, 0), "a");
+    EXPECT_EQ(list.Cell(0, 1), "");
+    EXPECT_EQ(list.Cell(0, 2), "text");
+    EXPECT_EQ(list.Cell(1, 5), "far");
+    EXPECT_EQ(list.Cell(1, 4), "");
+    EXPECT_EQ(list.Cell(0, 5), "");
+    EXPECT_FALSE(list.Selected(0));
+    EXPECT_TRUE(list.Selected(1));
+    EXPECT_EQ(list.RowTag(0), "tag");
+    EXPECT_EQ(list.RowTag(1), "");
+
+    list.DeleteAllRows();
+    EXPECT_EQ(list.ListCount(), 0);
+    list.AddRow("c");
+    EXPECT_EQ(list.Cell(0, 2), "");
+    EXPECT_EQ(list.Cell(0, 5), "");
+    EXPECT_EQ(list.RowTag(0), "");
+    EXPECT_FALSE(list.Selected(0));
+}
+
+TEST(ListboxTest, RowsAndColumnsOutsideRaise) {
+    platform::Listbox list;
+    EXPECT_THROW(list.Cell(0, 0), platform::OutOfBoundsException);
+    list.AddRow("a");
+    EXPECT_THROW(list.Cell(1, 0, "x"), platform::OutOfBoundsException);
+    EXPECT_THROW(list.Cell(-1, 0), platform::OutOfBoundsException);
+    EXPECT_THROW(list.Cell(0, -1), platform::OutOfBoundsException);
+    EXPECT_THROW(list.Selected(1, true), platform::OutOfBoundsException);
+    EXPECT_THROW(list.RowTag(2), platform::OutOfBoundsException);
+}
+
+TEST(ListboxTest, KeepsManyRowsAcrossItsChunks) {
+    platform::Listbox list;
+    constexpr int rows = 10000;
+    for (int i = 0; i < rows; ++i) {
+        list.AddRow(std::to_string(i));
+        list.Cell(i, 2, "text " + std::to_string(i));
+        list.Selected(i, i % 2 == 0);
+    }
+    ASSERT_EQ(list.ListCount(), rows);
+    for (int i = 0; i < rows; i += 997) {
+        EXPECT_EQ(list.Cell(i, 0), std::to_string(i));
+        EXPECT_EQ(list.Cell(i, 2), "text " + std::to_string(i));
+        EXPECT_EQ(list.Selected(i), i % 2 == 0);
+    }
+}
+
+TEST(ListboxTest, TellsItsObserverOncePerRunOfChanges) {
+    platform::Listbox list;
+    CountingObserver observer;
+    list.SetObserver(&observer);
+    for (int i = 0; i < 1000; ++i) {
+        list.AddRow("x");
+        list.Cell(i, 1, "y");
+    }
+    EXPECT_EQ(observer.calls, 1);
+    list.AcknowledgeChanges();
+    list.DeleteAllRows();
+    list.AddRow("z");
+    EXPECT_EQ(observer.calls, 2);
+}
+
+}  // namespace

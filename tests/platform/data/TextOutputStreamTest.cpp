@@ -1,0 +1,128 @@
+#include "platform/data/TextOutputStream.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "DataTestSupport.h"
+#include "platform/data/FolderItem.h"
+
+namespace {
+
+using datatest::ReadBytes;
+using datatest::TemporaryFolder;
+using datatest::WriteBytes;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+TEST(TextOutputStreamTest, WritesBytesUnchanged) {
+    TemporaryFolder folder;
+    std::string bytes;
+    for (int b = 0; b < 256; ++b) {
+        bytes += static_cast<char>(b);
+    }
+    platform::FolderItem file(folder.Path("out.srt"));
+    auto stream = file.CreateTextFile();
+    ASSERT_NE(stream, nullptr);
+    stream->Write(bytes);
+    stream->Write("\r\n");
+    stream->Write(std::string(3 << 20, 'x'));  // larger than the stream's buffer
+    stream->Write("end");
+    ASSERT_TRUE(stream->Close());
+    EXPECT_EQ(ReadBytes(folder.Path("out.srt")),
+              bytes + "\r\n" + std::string(3 << 20, 'x') + "end");
+    EXPECT_THAT(folder.Names(), ElementsAre("out.srt"));
+}
+
+TEST(TextOutputStreamTest, TheTargetChangesOnlyWhenCloseSucceeds) {
+    TemporaryFolder folder;
+    WriteBytes(folder.Path("out.srt"), "old");
+    platform::FolderItem file(folder.Path("out.srt"));
+    auto stream = file.CreateTextFile();
+    ASSERT_NE(stream, nullptr);
+    stream->Write("new");
+    EXPECT_EQ(ReadBytes(folder.Path("out.srt")), "old");
+    ASSERT_TRUE(stream->Close());
+    EXPECT_EQ(ReadBytes(folder.Path("out.srt")), "new");
+    EXPECT_TRUE(stream->Close());  // closing twice changes nothing
+}
+
+TEST(TextOutputStreamTest, AStreamDroppedWithoutCloseLeavesNothingBehind) {
+    TemporaryFolder folder;
+    WriteBytes(folder.Path("kept.srt"), "old");
+    {
+        auto stream = platform::FolderItem(folder.Path("kept.srt")).CreateTextFile();
+        auto other = platform::FolderItem(folder.Path("never.srt")).CreateTextFile();
+        ASSERT_NE(stream, nullptr);
+        ASSERT_NE(other, nullptr);
+        stream->Write("half");
+        other->Write("half");
+    }
+    EXPECT_EQ(ReadBytes(folder.Path("kept.srt")), "old");
+    EXPECT_THAT(folder.Names(), ElementsAre("kept.srt"));
+}
+
+TEST(TextOutputStreamTest, NewFilesGetTheUsualModeAndReplacedFilesKeepTheirs) {
+    TemporaryFolder folder;
+    const mode_t mask = ::umask(022);
+    auto fresh = platform::FolderItem(folder.Path("new.srt")).CreateTextFile();
+    ASSERT_NE(fresh, nullptr);
+    ASSERT_TRUE(fresh->Close());
+    ::umask(mask);
+    struct stat info {};
+    ASSERT_EQ(::stat(folder.Path("new.srt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0644u);
+
+    WriteBytes(folder.Path("old.srt"), "x");
+    ::chmod(folder.Path("old.srt").c_str(), 0600);
+    auto replaced = platform::FolderItem(folder.Path("old.srt")).CreateTextFile();
+    ASSERT_NE(replaced, nullptr);
+    ASSERT_TRUE(replaced->Close());
+    ASSERT_EQ(::stat(folder.Path("old.srt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(TextOutputStreamTest, ALinkStaysALinkAndItsFileIsReplaced) {
+    TemporaryFolder folder;
+    WriteBytes(folder.Path("real.srt"), "old");
+    ASSERT_EQ(::symlink(folder.Path("real.srt").c_str(), folder.Path("link.srt").c_str()), 0);
+    auto stream = platform::FolderItem(folder.Path("link.srt")).CreateTextFile();
+    ASSERT_NE(stream, nullptr);
+    stream->Write("new");
+    ASSERT_TRUE(stream->Close());
+    struct stat info {};
+    ASSERT_EQ(::lstat(folder.Path("link.srt").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(ReadBytes(folder.Path("real.srt")), "new");
+}
+
+TEST(TextOutputStreamTest, GivesNoStreamAndAReasonWhereNoFileCanBeMade) {
+    TemporaryFolder folder;
+    platform::FolderItem inMissingFolder(folder.Path("missing/out.srt"));
+    EXPECT_EQ(inMissingFolder.CreateTextFile(), nullptr);
+    EXPECT_THAT(inMissingFolder.LastError(), HasSubstr("No such file or directory"));
+
+    ::mkdir(folder.Path("sub").c_str(), 0755);
+    platform::FolderItem aFolder(folder.Path("sub"));
+    EXPECT_EQ(aFolder.CreateTextFile(), nullptr);
+    EXPECT_THAT(aFolder.LastError(), HasSubstr("it is a folder"));
+    EXPECT_THAT(folder.Names(), ElementsAre("sub"));
+}
+
+TEST(TextOutputStreamTest, AFailedRenameIsReportedAndCleansUp) {
+    TemporaryFolder folder;
+    auto stream = platform::FolderItem(folder.Path("late.srt")).CreateTextFile();
+    ASSERT_NE(stream, nullptr);
+    stream->Write("text");
+    // A folder takes the target's place after the stream was made: the rename must fail.
+    ::mkdir(folder.Path("late.srt").c_str(), 0755);
+    WriteBytes(folder.Path("late.srt/inside"), "x");
+    EXPECT_FALSE(stream->Close());
+    EXPECT_THAT(stream->ErrorMessage(), HasSubstr("Cannot replace"));
+    EXPECT_THAT(folder.Names(), ElementsAre("late.srt"));
+    EXPECT_THAT(ReadBytes(folder.Path("late.srt/inside")), "x");
+}
+
+}  // namespace
