@@ -1,5 +1,7 @@
 #include "app/App.h"
 
+#include "app/AboutWin.h"
+
 #include "platform/core/Exceptions.h"
 #include "platform/core/Runtime.h"
 
@@ -31,6 +33,11 @@ void App::Exit() {
 }
 
 void App::Constructor() {}
+
+bool App::FileAboutTavrel_Action() {
+    ::AboutWin().Show();
+    return false;
+}
 
 }  // namespace tavrel
 
