@@ -1,0 +1,81 @@
+#pragma once
+
+// Helpers for the window-layer tests: property lists written as readable source, a window
+// class whose events tests can watch, and a dialog backend that records what it is shown.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QTest>
+
+#include "platform/data/DialogBackend.h"
+#include "platform/data/PropertyListSource.h"
+#include "platform/data/ScriptedDialogBackend.h"
+#include "platform/ui/Window.h"
+
+namespace uitest {
+
+// The stored bytes of a list given as source lines (the first names the class).
+inline std::string List(std::string_view source) {
+    return platform::EncodePropertyListSource("test list", source).bytes;
+}
+
+// A window whose Layout, CreateControls and Open run the functions the test gives, and which
+// notes the order in which they ran.
+class TestWindow : public platform::ui::Window {
+public:
+    std::function<void(TestWindow&)> onLayout;
+    std::function<void(TestWindow&)> onCreateControls;
+    std::function<void(TestWindow&)> onOpen;
+    std::vector<std::string> events;
+
+    void Layout() override {
+        events.emplace_back("Layout");
+        if (onLayout) {
+            onLayout(*this);
+        }
+    }
+    void CreateControls() override {
+        events.emplace_back("CreateControls");
+        if (onCreateControls) {
+            onCreateControls(*this);
+        }
+    }
+    void Open() override {
+        events.emplace_back("Open");
+        if (onOpen) {
+            onOpen(*this);
+        }
+    }
+};
+
+// A built window kept by the test (not in the registry).
+inline std::shared_ptr<TestWindow> BuiltWindow() {
+    auto window = std::make_shared<TestWindow>();
+    window->Constructor();
+    return window;
+}
+
+// Installs a scripted dialog backend for the lifetime of the object.
+class ScriptedDialogs {
+public:
+    ScriptedDialogs() { platform::InstallDialogBackend(&backend); }
+    ~ScriptedDialogs() { platform::InstallDialogBackend(nullptr); }
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+
+    platform::ScriptedDialogBackend backend;
+};
+
+// Lets posted events, queued calls and deferred deletions run.
+inline void Settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace uitest

@@ -1,0 +1,187 @@
+// Building, finding, closing windows; controls by name; events and their exception safety.
+
+#include <gtest/gtest.h>
+
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+
+#include "UiTestSupport.h"
+#include "platform/core/Exceptions.h"
+#include "platform/data/EventDispatch.h"
+#include "platform/ui/BevelButton.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/PushButton.h"
+#include "platform/ui/Rectangle.h"
+
+using platform::ui::GetImplicitWindow;
+using platform::ui::ImplicitWindow;
+using uitest::TestWindow;
+
+namespace {
+
+class CountedWindow : public TestWindow {
+public:
+    CountedWindow() { ++alive; }
+    ~CountedWindow() override { --alive; }
+    static inline int alive = 0;
+};
+
+TEST(WindowTest, ConstructorRaisesLayoutThenCreateControlsThenOpen) {
+    auto window = std::make_shared<TestWindow>();
+    window->onCreateControls = [](TestWindow& w) {
+        w.AddControl("Label1", w.NewControl<platform::ui::Label>());
+    };
+    window->Constructor();
+    EXPECT_EQ(window->events, (std::vector<std::string>{"Layout", "CreateControls", "Open"}));
+    EXPECT_NE(window->ControlByName("Label1"), nullptr);
+    EXPECT_THROW(window->Constructor(), platform::RuntimeException) << "built only once";
+}
+
+TEST(WindowTest, AWindowNotOwnedBySharedPointerCannotBeBuilt) {
+    TestWindow window;
+    EXPECT_THROW(window.Constructor(), platform::NilObjectException);
+}
+
+TEST(WindowTest, ControlsAreFoundByNameAndClassIsVerified) {
+    auto window = uitest::BuiltWindow();
+    window->AddControl("Canvas1", window->NewControl<platform::ui::Canvas>());
+    EXPECT_EQ(window->ControlByName("Nothing"), nullptr);
+    EXPECT_NO_THROW(window->ControlByName<platform::ui::Canvas>("Canvas1"));
+    EXPECT_THROW(window->ControlByName<platform::ui::Label>("Canvas1"), platform::RuntimeException);
+    EXPECT_THROW(window->ControlByName<platform::ui::Label>("Label9"),
+                 platform::NilObjectException);
+    EXPECT_THROW(window->AddControl("Canvas1", window->NewControl<platform::ui::Canvas>()),
+                 platform::RuntimeException)
+        << "one control per name";
+    EXPECT_EQ(window->ControlCount(), 1);
+}
+
+TEST(WindowTest, ImplicitWindowIsBuiltOnceAndForgottenWhenClosed) {
+    CountedWindow::alive = 0;
+    CountedWindow& first = ImplicitWindow<CountedWindow>("Test.Counted");
+    CountedWindow& again = ImplicitWindow<CountedWindow>("Test.Counted");
+    EXPECT_EQ(&first, &again);
+    EXPECT_EQ(first.events.size(), 3U) << "built once";
+    EXPECT_EQ(GetImplicitWindow("Test.Counted"), &first);
+
+    first.Close();
+    EXPECT_EQ(GetImplicitWindow("Test.Counted"), nullptr);
+    EXPECT_EQ(CountedWindow::alive, 1) << "released only back in the event loop";
+    uitest::Settle();
+    EXPECT_EQ(CountedWindow::alive, 0);
+
+    CountedWindow& fresh = ImplicitWindow<CountedWindow>("Test.Counted");
+    EXPECT_EQ(fresh.events.size(), 3U);
+    fresh.Close();
+    uitest::Settle();
+}
+
+TEST(WindowTest, ClosingByTheUserRemovesTheWindow) {
+    TestWindow& window = ImplicitWindow<TestWindow>("Test.UserClosed");
+    window.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Frame()));
+    window.Frame()->close();  // as the title bar's close button does
+    EXPECT_EQ(GetImplicitWindow("Test.UserClosed"), nullptr);
+    EXPECT_FALSE(window.IsOpen());
+    uitest::Settle();
+}
+
+TEST(WindowTest, AWindowClosedFromItsOwnButtonOutlivesTheHandler) {
+    CountedWindow::alive = 0;
+    CountedWindow& window = ImplicitWindow<CountedWindow>("Test.SelfClosing");
+    auto& button = static_cast<platform::ui::PushButton&>(
+        window.AddControl("PushButton1", window.NewControl<platform::ui::PushButton>()));
+    button.Width(80);
+    button.Height(20);
+    std::string seenAfterClose;
+    button.AddEventHandler("Action", [&] {
+        ImplicitWindow<CountedWindow>("Test.SelfClosing").Close();
+        // The window and its controls are still there while this handler runs.
+        seenAfterClose = window.ControlByName("PushButton1")->Name();
+    });
+    window.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Frame()));
+    QTest::mouseClick(button.QtButton(), Qt::LeftButton);
+    EXPECT_EQ(seenAfterClose, "PushButton1");
+    EXPECT_EQ(GetImplicitWindow("Test.SelfClosing"), nullptr);
+    uitest::Settle();
+    EXPECT_EQ(CountedWindow::alive, 0);
+}
+
+TEST(WindowTest, ExceptionFromAHandlerIsReportedAndTheApplicationGoesOn) {
+    uitest::ScriptedDialogs dialogs;
+    auto window = uitest::BuiltWindow();
+    auto& button = static_cast<platform::ui::BevelButton&>(
+        window->AddControl("BevelButton1", window->NewControl<platform::ui::BevelButton>()));
+    button.Width(174);
+    button.Height(22);
+    int presses = 0;
+    button.AddEventHandler("Action", [&] {
+        ++presses;
+        if (presses == 1) {
+            throw platform::OutOfBoundsException("Row 7 does not exist.");
+        }
+    });
+    window->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Frame()));
+    QTest::mouseClick(button.QtButton(), Qt::LeftButton);
+    ASSERT_EQ(dialogs.backend.Messages().size(), 1U);
+    EXPECT_NE(dialogs.backend.Messages()[0].find("Row 7 does not exist."), std::string::npos);
+    QTest::mouseClick(button.QtButton(), Qt::LeftButton);
+    EXPECT_EQ(presses, 2) << "the button still works";
+    EXPECT_EQ(dialogs.backend.Messages().size(), 1U);
+}
+
+TEST(WindowTest, MouseDownPassesThePointAndReturnsTheHandlersResult) {
+    uitest::ScriptedDialogs dialogs;
+    auto window = uitest::BuiltWindow();
+    auto& box = static_cast<platform::ui::Rectangle&>(
+        window->AddControl("Rectangle1", window->NewControl<platform::ui::Rectangle>()));
+    box.Width(100);
+    box.Height(50);
+    std::int64_t seenX = -1;
+    std::int64_t seenY = -1;
+    box.AddEventHandler("MouseDown", [&](std::int64_t x, std::int64_t y) {
+        seenX = x;
+        seenY = y;
+        return true;
+    });
+    window->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Frame()));
+    QTest::mouseClick(box.Widget(), Qt::LeftButton, {}, QPoint(30, 12));
+    EXPECT_EQ(seenX, 30);
+    EXPECT_EQ(seenY, 12);
+    EXPECT_TRUE(box.RaiseMouseDown(1, 2));
+
+    box.AddEventHandler("MouseDown", [](std::int64_t, std::int64_t) -> bool {
+        throw platform::NilObjectException();
+    });
+    EXPECT_FALSE(box.RaiseMouseDown(1, 2)) << "a failed handler claims nothing";
+    EXPECT_EQ(dialogs.backend.Messages().size(), 1U);
+}
+
+TEST(WindowTest, EventsAreBoundByTheirNamesOnly) {
+    auto window = uitest::BuiltWindow();
+    auto& label = static_cast<platform::ui::Label&>(
+        window->AddControl("Label3", window->NewControl<platform::ui::Label>()));
+    EXPECT_THROW(label.AddEventHandler("Action", [] {}), platform::RuntimeException);
+    EXPECT_THROW(label.AddEventHandler("Click", [](std::int64_t, std::int64_t) { return false; }),
+                 platform::RuntimeException);
+    EXPECT_NO_THROW(
+        label.AddEventHandler("MouseDown", [](std::int64_t, std::int64_t) { return false; }));
+}
+
+TEST(WindowTest, UnhandledExceptionHandlerCanBeReplaced) {
+    std::vector<std::string> seen;
+    auto previous = platform::SetUnhandledExceptionHandler(
+        [&](std::exception_ptr error) { seen.push_back(platform::ExceptionReport(error)); });
+    EXPECT_FALSE(platform::CallHandler([] { throw std::runtime_error("disk gone"); }));
+    EXPECT_TRUE(platform::CallHandler([] {}));
+    platform::SetUnhandledExceptionHandler(previous);
+    ASSERT_EQ(seen.size(), 1U);
+    EXPECT_NE(seen[0].find("disk gone"), std::string::npos);
+}
+
+}  // namespace
