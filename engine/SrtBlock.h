@@ -1,17 +1,16 @@
 #pragma once
 
-#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
 
 namespace engine {
 
-// One subtitle block as found in the line list of an SRT file, by line indices (from 0).
-// Its text lines are the non-empty lines in [bodyBegin, bodyEnd); the empty line that ends
-// the block and the next block's index line lie behind bodyEnd.
+// One subtitle block of an SRT file, as views into the text of the stream it was read from.
 struct SrtBlock {
-    std::size_t timecodeLine = 0;
-    std::size_t bodyBegin = 0;
-    std::size_t bodyEnd = 0;
-    std::size_t textLineCount = 0;
+    std::string_view timecodeLine;
+    std::int64_t timecodeLineNumber = 0;      // counted from 1
+    std::vector<std::string_view> textLines;  // the non-empty lines after it, in order
 };
 
 }  // namespace engine

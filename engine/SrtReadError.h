@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/core/Exceptions.h"
 
@@ -15,6 +16,23 @@ public:
           lineNumber_(lineNumber) {}
 
     std::int64_t LineNumber() const { return lineNumber_; }
+
+    // A piece of a line for a message: quoted, cut short when long.
+    static std::string Quoted(std::string_view text) {
+        constexpr std::size_t longest = 60;
+        std::string quoted(1, '"');
+        if (text.size() <= longest) {
+            quoted.append(text);
+        } else {
+            std::size_t cut = longest;
+            while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+                --cut;  // not inside a UTF-8 character
+            }
+            quoted.append(text.substr(0, cut)).append("...");
+        }
+        quoted.push_back('"');
+        return quoted;
+    }
 
 private:
     std::int64_t lineNumber_;

@@ -1,7 +1,7 @@
 #include "engine/SrtReader.h"
 
 #include "engine/CueTag.h"
-#include "engine/SrtBlocks.h"
+#include "engine/SrtBlockReader.h"
 #include "engine/SrtExport.h"
 #include "engine/SrtReadError.h"
 #include "engine/SrtTimecodeLine.h"
@@ -17,54 +17,49 @@ namespace {
 // The shifted timecode of one half of a timecode line; a half that lacks a field the
 // conversion needs is reported with the line it stands on.
 std::string ShiftedTimecode(EngineHost& host, const std::string& half, std::string_view rawHalf,
-                            std::size_t lineIndex, std::string_view which) {
+                            std::int64_t lineNumber, std::string_view which) {
     try {
         return TimecodeSRTImport(host, half);
     } catch (const platform::OutOfBoundsException&) {
-        throw SrtReadError(static_cast<std::int64_t>(lineIndex + 1),
-                           "expected the " + std::string(which) +
-                               " time as HH:MM:SS,mmm (such as 00:00:01,000), found " +
-                               QuoteForMessage(rawHalf) + ".");
+        throw SrtReadError(lineNumber, "expected the " + std::string(which) +
+                                           " time as HH:MM:SS,mmm (such as 00:00:01,000), found " +
+                                           SrtReadError::Quoted(rawHalf) + ".");
     }
 }
 
 // Adds the cue-list row of one block: its shifted start and end, its text lines joined by
 // "|", and, when the cells cannot tell them, the lines and the text after the end timecode
 // in the row's tag.
-void AddCueRow(EngineHost& host, const SrtLines& lines, const SrtBlock& block,
-               std::vector<std::string_view>& textLines) {
+void AddCueRow(EngineHost& host, const SrtBlock& block) {
     platform::Listbox& cueList = host.Listbox1();
     const std::int64_t row = cueList.ListCount();
     cueList.AddRow("");
-    const SrtTimecodeLine timecodes = SrtTimecodeLine::Cut(lines[block.timecodeLine]);
+    const SrtTimecodeLine timecodes = SrtTimecodeLine::Cut(block.timecodeLine);
+    cueList.Cell(row, 0,
+                 ShiftedTimecode(host, timecodes.start, timecodes.rawStart,
+                                 block.timecodeLineNumber, "start"));
     cueList.Cell(
-        row, 0,
-        ShiftedTimecode(host, timecodes.start, timecodes.rawStart, block.timecodeLine, "start"));
-    cueList.Cell(row, 1,
-                 ShiftedTimecode(host, timecodes.end, timecodes.rawEnd, block.timecodeLine, "end"));
+        row, 1,
+        ShiftedTimecode(host, timecodes.end, timecodes.rawEnd, block.timecodeLineNumber, "end"));
 
-    textLines.clear();
     std::size_t textSize = 0;
-    for (std::size_t at = block.bodyBegin; at < block.bodyEnd; ++at) {
-        if (!lines[at].empty()) {
-            textLines.push_back(lines[at]);
-            textSize += lines[at].size() + 1;
-        }
+    for (const std::string_view line : block.textLines) {
+        textSize += line.size() + 1;
     }
     std::string text;
     text.reserve(textSize);
-    for (const std::string_view line : textLines) {
+    for (const std::string_view line : block.textLines) {
         if (!text.empty()) {
             text += '|';
         }
         text += line;
     }
-    cueList.Cell(row, 2, std::move(text));
+    cueList.Cell(row, 2, text);
 
-    if (CueTag::Needed(timecodes.trailingText, textLines)) {
+    if (CueTag::Needed(timecodes.trailingText, block.textLines)) {
         CueTag tag;
         tag.trailingText = timecodes.trailingText;
-        tag.lines.assign(textLines.begin(), textLines.end());
+        tag.lines.assign(block.textLines.begin(), block.textLines.end());
         cueList.RowTag(row, tag.ToRowTag());
     }
     cueList.Selected(row, true);
@@ -73,8 +68,8 @@ void AddCueRow(EngineHost& host, const SrtLines& lines, const SrtBlock& block,
 // Every backtick of the text column becomes an apostrophe, in the lines a tag carries too.
 void ReplaceBackticks(platform::Listbox& cueList) {
     for (std::int64_t row = 0; row < cueList.ListCount(); ++row) {
-        if (cueList.Cell(row, 2).find('`') != std::string::npos) {
-            cueList.Cell(row, 2, platform::ReplaceAll(cueList.Cell(row, 2), "`", "'"));
+        if (cueList.CellView(row, 2).find('`') != std::string_view::npos) {
+            cueList.Cell(row, 2, platform::ReplaceAll(cueList.CellView(row, 2), "`", "'"));
         }
         if (cueList.RowTag(row).find('`') != std::string::npos) {
             if (std::optional<CueTag> tag = CueTag::FromRowTag(cueList.RowTag(row))) {
@@ -87,26 +82,23 @@ void ReplaceBackticks(platform::Listbox& cueList) {
     }
 }
 
-// Reads the stream's lines, cuts them into blocks and fills the cue list.
+// Reads the stream's subtitle blocks into the cue list. The whole file is cut into blocks
+// and checked before the first row is added, so a file the reader refuses leaves the list
+// empty; the rows are then made in a second reading, which keeps no more of the file in
+// memory than one block at a time beside the stream's own text.
 void ReadCues(EngineHost& host, platform::TextInputStream& stream) {
-    // The whole file is read before any of it is cut; the lines are views into the stream's
-    // text and live no longer than this call.
-    SrtLines lines;
-    do {
-        lines.push_back(stream.ReadLineView());
-    } while (!stream.EndOfFile());
-
-    const std::vector<SrtBlock> blocks = CutIntoBlocks(lines);
-    for (const SrtBlock& block : blocks) {
-        if (block.textLineCount >= 2) {
-            host.App().lineBreakSymbol = "|";
-            break;
-        }
+    SrtBlock block;
+    bool aBlockHasSeveralLines = false;
+    for (SrtBlockReader check(stream); check.Next(block);) {
+        aBlockHasSeveralLines = aBlockHasSeveralLines || block.textLines.size() >= 2;
+    }
+    if (aBlockHasSeveralLines) {
+        host.App().lineBreakSymbol = std::string(1, '|');
     }
 
-    std::vector<std::string_view> textLines;
-    for (const SrtBlock& block : blocks) {
-        AddCueRow(host, lines, block, textLines);
+    stream.Rewind();
+    for (SrtBlockReader reader(stream); reader.Next(block);) {
+        AddCueRow(host, block);
     }
     ReplaceBackticks(host.Listbox1());
 }

@@ -1,13 +1,18 @@
 #include "platform/data/Listbox.h"
 
 #include <algorithm>
+#include <cstring>
+#include <limits>
 
 #include "platform/core/Exceptions.h"
 
 namespace platform {
 
 namespace {
+
 const std::string emptyText;
+
+constexpr std::size_t blockSize = std::size_t{1} << 20;
 
 std::size_t CheckedColumn(std::int64_t column) {
     if (column < 0) {
@@ -15,14 +20,18 @@ std::size_t CheckedColumn(std::int64_t column) {
     }
     return static_cast<std::size_t>(column);
 }
+
 }  // namespace
 
 Listbox::Listbox() = default;
 Listbox::~Listbox() = default;
 
 void Listbox::DeleteAllRows() {
-    chunks_.clear();
-    rowCount_ = 0;
+    rows_.clear();
+    rows_.shrink_to_fit();
+    blocks_.clear();
+    currentBlock_ = currentUsed_ = currentSize_ = 0;
+    storedBytes_ = wastedBytes_ = 0;
     selected_.clear();
     selected_.shrink_to_fit();
     moreCells_.clear();
@@ -31,20 +40,22 @@ void Listbox::DeleteAllRows() {
 }
 
 void Listbox::AddRow(std::string_view text) {
-    if (rowCount_ == chunks_.size() * rowsPerChunk) {
-        chunks_.push_back(std::make_unique<Chunk>());
-    }
-    const std::size_t row = rowCount_++;
-    CellSlot(row, 0) = text;
+    Row row{};
+    row[0] = Store(text);
+    rows_.push_back(row);
     selected_.push_back(false);
     Changed();
 }
 
-const std::string& Listbox::Cell(std::int64_t row, std::int64_t column) const {
+std::string Listbox::Cell(std::int64_t row, std::int64_t column) const {
+    return std::string(CellView(row, column));
+}
+
+std::string_view Listbox::CellView(std::int64_t row, std::int64_t column) const {
     const std::size_t r = CheckedRow(row);
     const std::size_t c = CheckedColumn(column);
     if (c < inlineCells) {
-        return (*chunks_[r / rowsPerChunk])[r % rowsPerChunk][c];
+        return TextOf(rows_[r][c]);
     }
     const auto more = moreCells_.find(r);
     if (more == moreCells_.end() || c - inlineCells >= more->second.size()) {
@@ -53,21 +64,21 @@ const std::string& Listbox::Cell(std::int64_t row, std::int64_t column) const {
     return more->second[c - inlineCells];
 }
 
-void Listbox::Cell(std::int64_t row, std::int64_t column, std::string text) {
+void Listbox::Cell(std::int64_t row, std::int64_t column, std::string_view text) {
     const std::size_t r = CheckedRow(row);
-    CellSlot(r, CheckedColumn(column)) = std::move(text);
+    const std::size_t c = CheckedColumn(column);
+    if (c < inlineCells) {
+        wastedBytes_ += rows_[r][c].size;
+        rows_[r][c] = Store(text);
+        CompactIfWasteful();
+    } else {
+        std::vector<std::string>& more = moreCells_[r];
+        if (c - inlineCells >= more.size()) {
+            more.resize(c - inlineCells + 1);
+        }
+        more[c - inlineCells] = text;
+    }
     Changed();
-}
-
-std::string& Listbox::CellSlot(std::size_t row, std::size_t column) {
-    if (column < inlineCells) {
-        return (*chunks_[row / rowsPerChunk])[row % rowsPerChunk][column];
-    }
-    std::vector<std::string>& more = moreCells_[row];
-    if (column - inlineCells >= more.size()) {
-        more.resize(column - inlineCells + 1);
-    }
-    return more[column - inlineCells];
 }
 
 bool Listbox::Selected(std::int64_t row) const {
@@ -104,6 +115,63 @@ std::size_t Listbox::CheckedRow(std::int64_t row) const {
                                    std::to_string(ListCount()) + " rows).");
     }
     return static_cast<std::size_t>(row);
+}
+
+std::string_view Listbox::TextOf(const StoredText& text) const {
+    if (text.size == 0) {
+        return {};
+    }
+    return std::string_view(blocks_[text.block].get() + text.offset, text.size);
+}
+
+Listbox::StoredText Listbox::Store(std::string_view text) {
+    if (text.empty()) {
+        return StoredText{};
+    }
+    if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+        throw OutOfBoundsException("A cell's text of " + std::to_string(text.size()) +
+                                   " bytes is too long for a list box.");
+    }
+    const auto size = static_cast<std::uint32_t>(text.size());
+    StoredText stored{};
+    if (text.size() > blockSize / 4) {
+        // A long text gets a block of its own; short ones go on filling the current block.
+        blocks_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
+        stored = StoredText{static_cast<std::uint32_t>(blocks_.size() - 1), 0, size};
+    } else {
+        if (blocks_.empty() || currentUsed_ + text.size() > currentSize_) {
+            blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
+            currentBlock_ = blocks_.size() - 1;
+            currentUsed_ = 0;
+            currentSize_ = blockSize;
+        }
+        stored = StoredText{static_cast<std::uint32_t>(currentBlock_),
+                            static_cast<std::uint32_t>(currentUsed_), size};
+        currentUsed_ += text.size();
+    }
+    std::memcpy(blocks_[stored.block].get() + stored.offset, text.data(), text.size());
+    storedBytes_ += text.size();
+    return stored;
+}
+
+// Texts that were overwritten stay in the store until they make up most of it; then every
+// row's texts are copied into a fresh store.
+void Listbox::CompactIfWasteful() {
+    if (wastedBytes_ < 4 * blockSize || wastedBytes_ < storedBytes_ / 2) {
+        return;
+    }
+    std::vector<std::unique_ptr<char[]>> oldBlocks = std::move(blocks_);
+    blocks_.clear();
+    currentBlock_ = currentUsed_ = currentSize_ = 0;
+    storedBytes_ = wastedBytes_ = 0;
+    for (Row& row : rows_) {
+        for (StoredText& text : row) {
+            if (text.size != 0) {
+                text =
+                    Store(std::string_view(oldBlocks[text.block].get() + text.offset, text.size));
+            }
+        }
+    }
 }
 
 void Listbox::Changed() {

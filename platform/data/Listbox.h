@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,15 +30,18 @@ public:
     Listbox& operator=(const Listbox&) = delete;
 
     void DeleteAllRows();
-    std::int64_t ListCount() const { return static_cast<std::int64_t>(rowCount_); }
+    std::int64_t ListCount() const { return static_cast<std::int64_t>(rows_.size()); }
 
     // Appends a row whose cell 0 is text and whose other cells are empty.
     void AddRow(std::string_view text);
 
     // A cell's text; a cell never set is empty. Rows outside the list raise
     // OutOfBoundsException, as do negative columns.
-    const std::string& Cell(std::int64_t row, std::int64_t column) const;
-    void Cell(std::int64_t row, std::int64_t column, std::string text);
+    std::string Cell(std::int64_t row, std::int64_t column) const;
+    void Cell(std::int64_t row, std::int64_t column, std::string_view text);
+
+    // The same text without a copy; the view is good until the list is next changed.
+    std::string_view CellView(std::int64_t row, std::int64_t column) const;
 
     bool Selected(std::int64_t row) const;
     void Selected(std::int64_t row, bool selected);
@@ -54,20 +58,32 @@ public:
     void AcknowledgeChanges() { changePending_ = false; }
 
 private:
-    // Rows are kept compact, so that a million of them stay cheap: the first three cells of
-    // each row inline, in fixed-size chunks (no copying of rows as the list grows), the
-    // selection marks as bits, and the rarer extras (cells beyond the third, tags) by row.
+    // Rows are kept compact, so that a million of them stay cheap: the texts of the first
+    // three cells of all rows lie one after another in large blocks of a text store, and a
+    // row holds only where its three texts lie. Rows sit in a deque, so that a growing list
+    // never copies them. Selection marks are bits; the rarer extras (cells beyond the third,
+    // tags) are kept by row.
+    struct StoredText {
+        std::uint32_t block = 0;
+        std::uint32_t offset = 0;
+        std::uint32_t size = 0;
+    };
     static constexpr std::size_t inlineCells = 3;
-    static constexpr std::size_t rowsPerChunk = 4096;
-    using Row = std::array<std::string, inlineCells>;
-    using Chunk = std::array<Row, rowsPerChunk>;
+    using Row = std::array<StoredText, inlineCells>;
 
     std::size_t CheckedRow(std::int64_t row) const;
-    std::string& CellSlot(std::size_t row, std::size_t column);
+    std::string_view TextOf(const StoredText& text) const;
+    StoredText Store(std::string_view text);
+    void CompactIfWasteful();
     void Changed();
 
-    std::vector<std::unique_ptr<Chunk>> chunks_;
-    std::size_t rowCount_ = 0;
+    std::deque<Row> rows_;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t currentBlock_ = 0;  // the block that takes short texts, while it has room
+    std::size_t currentUsed_ = 0;
+    std::size_t currentSize_ = 0;
+    std::size_t storedBytes_ = 0;  // in blocks_, overwritten texts included
+    std::size_t wastedBytes_ = 0;  // of storedBytes_, texts since overwritten
     std::vector<bool> selected_;
     std::unordered_map<std::size_t, std::vector<std::string>> moreCells_;  // cells 3 and on
     std::unordered_map<std::size_t, std::string> tags_;

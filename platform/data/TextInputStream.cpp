@@ -22,8 +22,13 @@ std::size_t FindByte(const std::string& text, std::size_t from, char c) {
 
 TextInputStream::TextInputStream(std::string content) : content_(std::move(content)) {
     if (content_.starts_with("\xEF\xBB\xBF")) {
-        position_ = 3;
+        start_ = 3;
     }
+    Rewind();
+}
+
+void TextInputStream::Rewind() {
+    position_ = start_;
     nextLineFeed_ = FindByte(content_, position_, '\n');
     nextCarriageReturn_ = FindByte(content_, position_, '\r');
 }
@@ -52,6 +57,7 @@ std::string_view TextInputStream::ReadLineView() {
 void TextInputStream::Close() {
     content_.clear();
     content_.shrink_to_fit();
+    start_ = 0;
     position_ = 0;
     nextLineFeed_ = 0;
     nextCarriageReturn_ = 0;

@@ -28,11 +28,15 @@ public:
     // True once nothing is left to read.
     bool EndOfFile() const { return position_ >= content_.size(); }
 
+    // Reads again from the first line.
+    void Rewind();
+
     // Lets go of the file's text; later reads give the empty text.
     void Close();
 
 private:
     std::string content_;
+    std::size_t start_ = 0;  // after a byte-order mark
     std::size_t position_ = 0;
     std::size_t nextLineFeed_ = 0;        // first LF at or after position_, or content_.size()
     std::size_t nextCarriageReturn_ = 0;  // first CR at or after position_, or content_.size()
