@@ -1,7 +1,5 @@
 #include "engine/SrtTimecodeLine.h"
 
-#include "platform/core/Text.h"
-
 namespace engine {
 
 namespace {
@@ -14,7 +12,14 @@ bool IsBlank(char c) {
 
 // A half as the conversion reads it: every "." as ",", every space removed (tabs stay).
 std::string Normalised(std::string_view half) {
-    return platform::ReplaceAll(platform::ReplaceAll(half, ".", ","), " ", "");
+    std::string normalised;
+    normalised.reserve(half.size());
+    for (const char c : half) {
+        if (c != ' ') {
+            normalised += c == '.' ? ',' : c;
+        }
+    }
+    return normalised;
 }
 
 // Where the timecode at the start of half ends: after its digits, ":", ",", "." and the

@@ -34,14 +34,28 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& e
         ::close(fd);
         return false;
     }
-    // One read for a regular file of known size; the loop also copes with files that grow or
-    // report no size (pipes, special files).
-    std::size_t capacity = info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 65536;
-    content.resize(capacity);
+    // Read into a buffer of the file's size; only a file that grows (or reports no size, as
+    // pipes do) makes it grow.
+    content.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0);
     std::size_t filled = 0;
     for (;;) {
         if (filled == content.size()) {
-            content.resize(content.size() * 2);
+            char probe[65536];
+            const ssize_t more = ::read(fd, probe, sizeof probe);
+            if (more > 0) {
+                content.append(probe, static_cast<std::size_t>(more));
+                filled += static_cast<std::size_t>(more);
+                continue;
+            }
+            if (more == 0) {
+                break;
+            }
+            if (errno == EINTR) {
+                continue;
+            }
+            error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
+            ::close(fd);
+            return false;
         }
         const ssize_t got = ::read(fd, content.data() + filled, content.size() - filled);
         if (got < 0) {
@@ -53,13 +67,12 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& e
             return false;
         }
         if (got == 0) {
-            break;
+            break;  // the file shrank while it was read
         }
         filled += static_cast<std::size_t>(got);
     }
     ::close(fd);
     content.resize(filled);
-    content.shrink_to_fit();
     return true;
 }
 
