@@ -21,9 +21,18 @@ std::string ShiftedTimecode(EngineHost& host, const std::string& half, std::stri
     try {
         return TimecodeSRTImport(host, half);
     } catch (const platform::OutOfBoundsException&) {
-        throw SrtReadError(lineNumber, "expected the " + std::string(which) +
-                                           " time as HH:MM:SS,mmm (such as 00:00:01,000), found " +
-                                           SrtReadError::Quoted(rawHalf) + ".");
+        std::string_view shown = rawHalf;
+        while (!shown.empty() && (shown.front() == ' ' || shown.front() == '\t')) {
+            shown.remove_prefix(1);
+        }
+        while (!shown.empty() && (shown.back() == ' ' || shown.back() == '\t')) {
+            shown.remove_suffix(1);
+        }
+        throw SrtReadError(
+            lineNumber, "expected the " + std::string(which) +
+                            " time as HH:MM:SS,mmm (such as 00:00:01,000), found " +
+                            (shown.empty() ? std::string("nothing") : SrtReadError::Quoted(shown)) +
+                            ".");
     }
 }
 

@@ -208,7 +208,7 @@ TEST_F(ImportSRTTest, StartWithoutItsFieldsIsRefusedAfterTheRowsBeforeIt) {
         RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA`\nB\n\n2\n00:01 --> 00:00:04,000\nC\n");
     EXPECT_EQ(message,
               "Could not read the SRT file \"bad.srt\".\nLine 7: expected the start time as "
-              "HH:MM:SS,mmm (such as 00:00:01,000), found \"00:01 \".");
+              "HH:MM:SS,mmm (such as 00:00:01,000), found \"00:01\".");
     // The rows before the failing block stay, the failing one as far as it was filled.
     ASSERT_EQ(host.cueList.ListCount(), 2);
     EXPECT_EQ(Row(0), "4.000 | 5.000 | A`|B");
@@ -220,9 +220,33 @@ TEST_F(ImportSRTTest, EndWithoutItsFractionIsRefused) {
     const std::string message =
         RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04\n");
     EXPECT_THAT(message, HasSubstr("Line 6: expected the end time as HH:MM:SS,mmm"));
-    EXPECT_THAT(message, HasSubstr("found \" 00:00:04\""));
+    EXPECT_THAT(message, HasSubstr("found \"00:00:04\"."));
     ASSERT_EQ(host.cueList.ListCount(), 2);
     EXPECT_EQ(host.cueList.Cell(1, 0), "6.000");
+}
+
+TEST_F(ImportSRTTest, EndMissingAltogetherIsRefused) {
+    const std::string message = RefusedRequest("1\n00:00:01,000 -->\nNo end\n");
+    EXPECT_THAT(message, HasSubstr("Line 2: expected the end time as HH:MM:SS,mmm"));
+    EXPECT_THAT(message, HasSubstr("found nothing."));
+}
+
+TEST_F(ImportSRTTest, RefusedTimecodeStillLetsTheWholeFileSetTheLineBreakSymbol) {
+    // The file is cut into blocks whole before the first row is made, so a two-line block
+    // behind the refused timecode has already set the symbol.
+    RefusedRequest("1\n00:00:01 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\nC\n");
+    EXPECT_EQ(host.app.lineBreakSymbol, "|");
+    ASSERT_EQ(host.cueList.ListCount(), 1);
+    EXPECT_EQ(Row(0), " |  | ");
+}
+
+TEST_F(ImportSRTTest, LinesOfBlanksAreTextAndAreKept) {
+    const std::string written =
+        Request("1\n00:00:01,000 --> 00:00:02,000\nA\n \n2\n00:00:03,000 --> 00:00:04,000\n\tB\n");
+    EXPECT_EQ(host.cueList.Cell(0, 2), "A| ");
+    EXPECT_EQ(written,
+              "1\n00:00:04,000 --> 00:00:05,000\nA\n \n\n"
+              "2\n00:00:06,000 --> 00:00:07,000\n\tB\n\n");
 }
 
 TEST_F(ImportSRTTest, EngineStaysUsableAfterARefusedFile) {

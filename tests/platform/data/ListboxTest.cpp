@@ -69,6 +69,28 @@ TEST(ListboxTest, KeepsManyRowsAcrossItsChunks) {
     }
 }
 
+TEST(ListboxTest, CellsRewrittenManyTimesKeepTheirLatestText) {
+    platform::Listbox list;
+    for (int i = 0; i < 100; ++i) {
+        list.AddRow(std::string(100, 'a'));
+    }
+    // Enough rewriting that the store must let go of the overwritten texts on the way.
+    for (int round = 0; round < 1000; ++round) {
+        for (int i = 0; i < 100; ++i) {
+            list.Cell(i, 1,
+                      std::string(100, static_cast<char>('b' + round % 20)) + std::to_string(i));
+        }
+    }
+    list.Cell(7, 2, std::string(400000, 'z'));  // longer than the store's blocks take
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(list.Cell(i, 0), std::string(100, 'a'));
+        EXPECT_EQ(list.CellView(i, 1), std::string(100, 'b' + 999 % 20) + std::to_string(i));
+    }
+    EXPECT_EQ(list.Cell(7, 2), std::string(400000, 'z'));
+    list.Cell(3, 0, list.CellView(7, 2));  // a cell's own view as another cell's text
+    EXPECT_EQ(list.CellView(3, 0), std::string(400000, 'z'));
+}
+
 TEST(ListboxTest, TellsItsObserverOncePerRunOfChanges) {
     platform::Listbox list;
     CountingObserver observer;
