@@ -12,7 +12,10 @@ namespace {
 
 const std::string emptyText;
 
-constexpr std::size_t blockSize = std::size_t{1} << 20;
+constexpr std::size_t blockSize = std::size_t{1} << 20;  // offsets fit in 20 bits
+constexpr unsigned sizeBits = 12;
+constexpr std::size_t longestShortText = (std::size_t{1} << sizeBits) - 1;
+constexpr std::uint32_t wholeBlock = 0xFFFFFFFF;  // no short text can have this place
 
 std::size_t CheckedColumn(std::int64_t column) {
     if (column < 0) {
@@ -30,6 +33,7 @@ void Listbox::DeleteAllRows() {
     rows_.clear();
     rows_.shrink_to_fit();
     blocks_.clear();
+    blockSizes_.clear();
     currentBlock_ = currentUsed_ = currentSize_ = 0;
     storedBytes_ = wastedBytes_ = 0;
     selected_.clear();
@@ -68,7 +72,7 @@ void Listbox::Cell(std::int64_t row, std::int64_t column, std::string_view text)
     const std::size_t r = CheckedRow(row);
     const std::size_t c = CheckedColumn(column);
     if (c < inlineCells) {
-        wastedBytes_ += rows_[r][c].size;
+        wastedBytes_ += TextOf(rows_[r][c]).size();
         rows_[r][c] = Store(text);
         CompactIfWasteful();
     } else {
@@ -118,38 +122,44 @@ std::size_t Listbox::CheckedRow(std::int64_t row) const {
 }
 
 std::string_view Listbox::TextOf(const StoredText& text) const {
-    if (text.size == 0) {
+    if (text.place == wholeBlock) {
+        return std::string_view(blocks_[text.block].get(), blockSizes_[text.block]);
+    }
+    const std::size_t size = text.place & longestShortText;
+    if (size == 0) {
         return {};
     }
-    return std::string_view(blocks_[text.block].get() + text.offset, text.size);
+    return std::string_view(blocks_[text.block].get() + (text.place >> sizeBits), size);
 }
 
 Listbox::StoredText Listbox::Store(std::string_view text) {
     if (text.empty()) {
         return StoredText{};
     }
-    if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
-        throw OutOfBoundsException("A cell's text of " + std::to_string(text.size()) +
-                                   " bytes is too long for a list box.");
+    if (blocks_.size() >= std::numeric_limits<std::uint32_t>::max()) {
+        throw OutOfBoundsException("The list box cannot hold more text.");
     }
-    const auto size = static_cast<std::uint32_t>(text.size());
     StoredText stored{};
-    if (text.size() > blockSize / 4) {
-        // A long text gets a block of its own; short ones go on filling the current block.
+    char* destination = nullptr;
+    if (text.size() > longestShortText) {
         blocks_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
-        stored = StoredText{static_cast<std::uint32_t>(blocks_.size() - 1), 0, size};
+        blockSizes_.push_back(text.size());
+        stored = StoredText{static_cast<std::uint32_t>(blocks_.size() - 1), wholeBlock};
+        destination = blocks_.back().get();
     } else {
         if (blocks_.empty() || currentUsed_ + text.size() > currentSize_) {
             blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
+            blockSizes_.push_back(blockSize);
             currentBlock_ = blocks_.size() - 1;
             currentUsed_ = 0;
             currentSize_ = blockSize;
         }
         stored = StoredText{static_cast<std::uint32_t>(currentBlock_),
-                            static_cast<std::uint32_t>(currentUsed_), size};
+                            static_cast<std::uint32_t>(currentUsed_ << sizeBits | text.size())};
+        destination = blocks_[currentBlock_].get() + currentUsed_;
         currentUsed_ += text.size();
     }
-    std::memcpy(blocks_[stored.block].get() + stored.offset, text.data(), text.size());
+    std::memcpy(destination, text.data(), text.size());
     storedBytes_ += text.size();
     return stored;
 }
@@ -161,15 +171,21 @@ void Listbox::CompactIfWasteful() {
         return;
     }
     std::vector<std::unique_ptr<char[]>> oldBlocks = std::move(blocks_);
+    std::vector<std::size_t> oldSizes = std::move(blockSizes_);
     blocks_.clear();
+    blockSizes_.clear();
     currentBlock_ = currentUsed_ = currentSize_ = 0;
     storedBytes_ = wastedBytes_ = 0;
     for (Row& row : rows_) {
         for (StoredText& text : row) {
-            if (text.size != 0) {
-                text =
-                    Store(std::string_view(oldBlocks[text.block].get() + text.offset, text.size));
+            std::string_view old;
+            if (text.place == wholeBlock) {
+                old = std::string_view(oldBlocks[text.block].get(), oldSizes[text.block]);
+            } else if ((text.place & longestShortText) != 0) {
+                old = std::string_view(oldBlocks[text.block].get() + (text.place >> sizeBits),
+                                       text.place & longestShortText);
             }
+            text = Store(old);
         }
     }
 }

@@ -63,10 +63,11 @@ private:
     // row holds only where its three texts lie. Rows sit in a deque, so that a growing list
     // never copies them. Selection marks are bits; the rarer extras (cells beyond the third,
     // tags) are kept by row.
+    // Where a text lies: a short one (below 4096 bytes) in a shared block, at an offset below
+    // 1 MiB, both packed into place; a longer one alone in a block of its own.
     struct StoredText {
         std::uint32_t block = 0;
-        std::uint32_t offset = 0;
-        std::uint32_t size = 0;
+        std::uint32_t place = 0;  // offset << 12 | size, or wholeBlock
     };
     static constexpr std::size_t inlineCells = 3;
     using Row = std::array<StoredText, inlineCells>;
@@ -79,6 +80,7 @@ private:
 
     std::deque<Row> rows_;
     std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<std::size_t> blockSizes_;
     std::size_t currentBlock_ = 0;  // the block that takes short texts, while it has room
     std::size_t currentUsed_ = 0;
     std::size_t currentSize_ = 0;

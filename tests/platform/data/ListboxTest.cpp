@@ -89,6 +89,12 @@ TEST(ListboxTest, CellsRewrittenManyTimesKeepTheirLatestText) {
     EXPECT_EQ(list.Cell(7, 2), std::string(400000, 'z'));
     list.Cell(3, 0, list.CellView(7, 2));  // a cell's own view as another cell's text
     EXPECT_EQ(list.CellView(3, 0), std::string(400000, 'z'));
+    for (const std::size_t size : {4095u, 4096u, 1u << 20, (1u << 20) + 1}) {
+        list.Cell(5, 2, std::string(size, 'y'));
+        list.AddRow("after");
+        EXPECT_EQ(list.Cell(5, 2), std::string(size, 'y')) << size;
+        EXPECT_EQ(list.Cell(list.ListCount() - 1, 0), "after");
+    }
 }
 
 TEST(ListboxTest, TellsItsObserverOncePerRunOfChanges) {
