@@ -56,7 +56,8 @@ std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::string& pa
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string pattern = folder + "/." + name + ".tmp-XXXXXX";
+    // The temporary name is kept short enough for any name the target may have.
+    std::string pattern = folder + "/." + name.substr(0, 200) + ".tmp-XXXXXX";
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);

@@ -98,6 +98,16 @@ TEST(TextOutputStreamTest, ALinkStaysALinkAndItsFileIsReplaced) {
     EXPECT_EQ(ReadBytes(folder.Path("real.srt")), "new");
 }
 
+TEST(TextOutputStreamTest, WritesFilesWithTheLongestNames) {
+    TemporaryFolder folder;
+    const std::string name = std::string(251, 'n') + ".srt";  // 255 bytes, the most allowed
+    auto stream = platform::FolderItem(folder.Path(name)).CreateTextFile();
+    ASSERT_NE(stream, nullptr);
+    stream->Write("x");
+    ASSERT_TRUE(stream->Close());
+    EXPECT_THAT(folder.Names(), ElementsAre(name));
+}
+
 TEST(TextOutputStreamTest, GivesNoStreamAndAReasonWhereNoFileCanBeMade) {
     TemporaryFolder folder;
     platform::FolderItem inMissingFolder(folder.Path("missing/out.srt"));
