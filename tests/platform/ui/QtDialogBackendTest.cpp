@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -26,22 +28,40 @@ namespace {
 // Runs act on the first modal widget of class T that comes up (polling from the event loop
 // that the modal dialog runs).
 template <typename T>
-void WhenModal(std::function<void(T*)> act, int triesLeft = 250) {
+void WhenModal(std::function<void(T*)> act, int triesLeft = 1500) {
     QTimer::singleShot(20, qApp, [act = std::move(act), triesLeft] {
         if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
             act(widget);
         } else if (triesLeft > 0) {
             WhenModal<T>(act, triesLeft - 1);
+        } else {
+            ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " came up";
+            if (QWidget* other = QApplication::activeModalWidget()) {
+                other->close();
+            }
         }
     });
 }
 
-void TypeFileName(QFileDialog* dialog, const QString& text) {
+void Accept(QFileDialog* dialog) {
+    auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
+    ASSERT_NE(buttons, nullptr);
+    QPushButton* accept =
+        buttons->button(dialog->acceptMode() == QFileDialog::AcceptOpen ? QDialogButtonBox::Open
+                                                                        : QDialogButtonBox::Save);
+    ASSERT_NE(accept, nullptr);
+    accept->click();
+}
+
+// Goes to the file's folder and types its name, then presses the dialog's accepting button
+// (not Return, which a completion popup may take).
+void TypeFileName(QFileDialog* dialog, const QString& path) {
     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(name, nullptr);
+    dialog->setDirectory(QFileInfo(path).absolutePath());
     name->clear();
-    QTest::keyClicks(name, text);
-    QTest::keyClick(name, Qt::Key_Return);
+    QTest::keyClicks(name, QFileInfo(path).fileName());
+    Accept(dialog);
 }
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
@@ -89,7 +109,7 @@ TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeR
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
         proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
         shownFolder = dialog->directory().absolutePath();
-        QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+        Accept(dialog);
     });
     const auto saved = backend.ChooseFileToSave("text/srt", "movie_V2.srt");
     EXPECT_EQ(proposed, "movie_V2.srt");
@@ -108,7 +128,7 @@ TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeR
             box->button(QMessageBox::No)->click();
             QTimer::singleShot(50, dialog, [dialog] { dialog->reject(); });
         });
-        QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+        Accept(dialog);
     });
     EXPECT_FALSE(backend.ChooseFileToSave("text/srt", "movie_V2.srt").has_value());
     EXPECT_TRUE(question.contains("movie_V2.srt")) << question.toStdString();
@@ -116,7 +136,7 @@ TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeR
     // "Yes" replaces.
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
         WhenModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
-        QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+        Accept(dialog);
     });
     EXPECT_TRUE(backend.ChooseFileToSave("text/srt", "movie_V2.srt").has_value());
 }
