@@ -167,7 +167,9 @@ void Control::UpdateFont() {
         font.setFamily(QString::fromStdString(fontName_));
     }
     if (fontSize_ > 0.0F) {
-        font.setPointSizeF(static_cast<qreal>(fontSize_));
+        // Sizes are in the same units as the stored geometry (a point is one logical pixel),
+        // so that text sized for a control fits it.
+        font.setPixelSize(std::max(1, static_cast<int>(fontSize_ + 0.5F)));
     }
     font.setBold(bold_);
     font.setItalic(italic_);

@@ -79,8 +79,9 @@ protected:
 
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
-    // For classes that draw text: handles Bold, Italic, Underline, TextFont, TextSize and
-    // TextUnit; false for any other name.
+    // For classes that draw text: handles Bold, Italic, Underline, TextFont ("System": the
+    // application's font), TextSize (0: the default size; otherwise in points of the stored
+    // geometry, one point to a logical pixel) and TextUnit; false for any other name.
     bool ApplyTextStyle(std::string_view name, const PropertyValue& value);
 
 private:

@@ -119,7 +119,7 @@ Underline Boolean False
     EXPECT_EQ(shown->text(), "Tavrel simply adds seconds.");
     EXPECT_TRUE(shown->wordWrap());
     EXPECT_TRUE(shown->alignment().testFlag(Qt::AlignHCenter));
-    EXPECT_EQ(shown->font().pointSizeF(), 12.0);
+    EXPECT_EQ(shown->font().pixelSize(), 12) << "a point of the layout is a logical pixel";
     EXPECT_TRUE(shown->font().bold());
     EXPECT_EQ(shown->font().family(), QApplication::font().family());
     EXPECT_EQ(shown->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
