@@ -1,0 +1,81 @@
+#include "platform/ui/FrameworkRuntime.h"
+
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "platform/data/DialogBackend.h"
+#include "platform/data/EventDispatch.h"
+#include "platform/ui/GuardedApplication.h"
+#include "platform/ui/QtDialogBackend.h"
+#include "platform/ui/Window.h"
+
+namespace platform::ui {
+
+namespace {
+
+struct RuntimeState {
+    int* argc = nullptr;
+    char** argv = nullptr;
+    std::unique_ptr<GuardedApplication> application;  // only when the runtime made it
+    std::unique_ptr<QtDialogBackend> dialogs;
+    std::vector<std::function<void()>> finalizers;
+    int exitStatus = 0;
+    bool startupFailed = false;
+};
+
+RuntimeState& State() {
+    static RuntimeState state;
+    return state;
+}
+
+}  // namespace
+
+void RuntimeInit(int& argc, char** argv) {
+    State().argc = &argc;
+    State().argv = argv;
+}
+
+void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
+    RuntimeState& state = State();
+    if (QCoreApplication::instance() == nullptr) {
+        static int noArguments = 0;
+        state.application = std::make_unique<GuardedApplication>(
+            state.argc != nullptr ? *state.argc : noArguments, state.argv);
+    }
+    state.dialogs = std::make_unique<QtDialogBackend>();
+    InstallDialogBackend(state.dialogs.get());
+    lateStartup();
+}
+
+void RuntimeRun() {
+    State().exitStatus = GuardedApplication::RunEventLoop();
+}
+
+void RuntimeAddFinalizer(std::function<void()> finalizer) {
+    State().finalizers.push_back(std::move(finalizer));
+}
+
+void RuntimePerformFinalizers() {
+    RuntimeState& state = State();
+    while (!state.finalizers.empty()) {
+        const std::function<void()> finalizer = std::move(state.finalizers.back());
+        state.finalizers.pop_back();
+        CallHandler(finalizer);
+    }
+    if (state.dialogs) {
+        InstallDialogBackend(nullptr);
+        state.dialogs.reset();
+    }
+    state.application.reset();
+}
+
+void RuntimeStartupFailed() {
+    State().startupFailed = true;
+}
+
+int RuntimeExit() {
+    return State().startupFailed ? 1 : State().exitStatus;
+}
+
+}  // namespace platform::ui
