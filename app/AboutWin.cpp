@@ -1,24 +1,11 @@
 #include "app/AboutWin.h"
 
-#include <QtCore/qglobal.h>
-
 #include "platform/data/SetProperties.h"
 #include "platform/ui/StoredPropertyList.h"
-
-// The stored property lists are archived with the application's library; naming their
-// resource initialiser makes the linker keep them, and registers them before first use.
-static void LinkStoredPropertyLists() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(tavrel_properties);
-        return true;
-    }();
-    (void)registered;
-}
 
 namespace tavrel {
 
 void AboutWin::Layout() {
-    LinkStoredPropertyLists();
     platform::SetProperties(*this, platform::StoredPropertyList("AboutWin"), "AboutWin");
 }
 

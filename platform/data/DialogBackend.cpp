@@ -19,4 +19,8 @@ DialogBackend& CurrentDialogBackend() {
     return *installedBackend;
 }
 
+DialogBackend* InstalledDialogBackend() {
+    return installedBackend;
+}
+
 }  // namespace platform

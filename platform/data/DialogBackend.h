@@ -39,4 +39,7 @@ void InstallDialogBackend(DialogBackend* backend);
 // The installed backend; raises NilObjectException when none is installed.
 DialogBackend& CurrentDialogBackend();
 
+// The installed backend, or nullptr.
+DialogBackend* InstalledDialogBackend();
+
 }  // namespace platform

@@ -32,8 +32,11 @@ RuntimeState& State() {
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv) {
-    State().argc = &argc;
-    State().argv = argv;
+    RuntimeState& state = State();
+    state.argc = &argc;
+    state.argv = argv;
+    state.exitStatus = 0;
+    state.startupFailed = false;
 }
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
@@ -43,8 +46,10 @@ void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
         state.application = std::make_unique<GuardedApplication>(
             state.argc != nullptr ? *state.argc : noArguments, state.argv);
     }
-    state.dialogs = std::make_unique<QtDialogBackend>();
-    InstallDialogBackend(state.dialogs.get());
+    if (InstalledDialogBackend() == nullptr) {
+        state.dialogs = std::make_unique<QtDialogBackend>();
+        InstallDialogBackend(state.dialogs.get());
+    }
     lateStartup();
 }
 

@@ -12,7 +12,8 @@ namespace platform::ui {
 void RuntimeInit(int& argc, char** argv);
 
 // Makes the Qt application (a GuardedApplication, unless one exists already), installs the Qt
-// dialog backend, then calls lateStartup once. An exception from lateStartup passes on.
+// dialog backend (unless another backend is installed), then calls lateStartup once. An
+// exception from lateStartup passes on.
 void RunFrameworkInitialization(const std::function<void()>& lateStartup);
 
 // The framework's event loop; returns when the application quits.

@@ -22,47 +22,13 @@
 
 #include "platform/ui/Picture.h"
 #include "platform/ui/QtDialogBackend.h"
+#include "support/ModalDialogs.h"
 
 namespace {
 
-// Runs act on the first modal widget of class T that comes up (polling from the event loop
-// that the modal dialog runs).
-template <typename T>
-void WhenModal(std::function<void(T*)> act, int triesLeft = 1500) {
-    QTimer::singleShot(20, qApp, [act = std::move(act), triesLeft] {
-        if (auto* widget = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            act(widget);
-        } else if (triesLeft > 0) {
-            WhenModal<T>(act, triesLeft - 1);
-        } else {
-            ADD_FAILURE() << "no modal " << T::staticMetaObject.className() << " came up";
-            if (QWidget* other = QApplication::activeModalWidget()) {
-                other->close();
-            }
-        }
-    });
-}
-
-void Accept(QFileDialog* dialog) {
-    auto* buttons = dialog->findChild<QDialogButtonBox*>("buttonBox");
-    ASSERT_NE(buttons, nullptr);
-    QPushButton* accept =
-        buttons->button(dialog->acceptMode() == QFileDialog::AcceptOpen ? QDialogButtonBox::Open
-                                                                        : QDialogButtonBox::Save);
-    ASSERT_NE(accept, nullptr);
-    accept->click();
-}
-
-// Goes to the file's folder and types its name, then presses the dialog's accepting button
-// (not Return, which a completion popup may take).
-void TypeFileName(QFileDialog* dialog, const QString& path) {
-    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
-    ASSERT_NE(name, nullptr);
-    dialog->setDirectory(QFileInfo(path).absolutePath());
-    name->clear();
-    QTest::keyClicks(name, QFileInfo(path).fileName());
-    Accept(dialog);
-}
+using testing_support::Accept;
+using testing_support::TypeFileName;
+using testing_support::WhenModal;
 
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);

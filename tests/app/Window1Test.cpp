@@ -1,0 +1,365 @@
+// The whole application on the offscreen platform: started through its real start-up steps,
+// driven through its real controls and menus, with the dialogs answered by a script (and once
+// by typing into Qt's own file dialogs).
+
+#include "app/Window1.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "app/AboutWin.h"
+#include "app/App.h"
+#include "app/MainMenuBar.h"
+#include "app/Startup.h"
+#include "platform/data/EventDispatch.h"
+#include "platform/data/ScriptedDialogBackend.h"
+#include "platform/ui/FrameworkRuntime.h"
+#include "platform/ui/QtDialogBackend.h"
+#include "support/ModalDialogs.h"
+
+namespace {
+
+const QByteArray kTwoBlocks =
+    "1\n00:00:01,000 --> 00:00:04,000\nHello\nworld\n\n"
+    "2\n00:00:05.500-->00:00:07.250\nIt`s fine\n\n";
+
+const QByteArray kTwoBlocksShiftedBy3 =
+    "1\n00:00:04,000 --> 00:00:07,000\nHello\nworld\n\n"
+    "2\n00:00:08,500 --> 00:00:10,250\nIt's fine\n\n";
+
+// Lets windows closed by a test go before the next one starts.
+void ReleaseClosedWindows() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void CloseWindow(std::string_view className) {
+    if (platform::ui::Window* window = platform::ui::GetImplicitWindow(className)) {
+        window->Close();
+    }
+}
+
+// Starts the application through its start-up steps, with the scripted dialogs installed, and
+// ends it again after each test.
+class Window1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        platform::InstallDialogBackend(&dialogs_);
+        tavrel::EarlyStartup();
+        platform::ui::RunFrameworkInitialization(tavrel::LateStartup);
+    }
+
+    void TearDown() override {
+        CloseWindow("AboutWin.AboutWin");
+        CloseWindow("Window1.Window1");
+        ReleaseClosedWindows();
+        platform::ui::RuntimePerformFinalizers();
+        platform::InstallDialogBackend(nullptr);
+    }
+
+    tavrel::Window1& Main() { return ::Window1(); }
+
+    std::string Path(const char* name) const {
+        return QFile::encodeName(folder_.filePath(name)).toStdString();
+    }
+
+    std::string Write(const char* name, const QByteArray& bytes) const {
+        QFile file(folder_.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return Path(name);
+    }
+
+    QByteArray Read(const std::string& path) const {
+        QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    }
+
+    void PressTheButton() { QTest::mouseClick(Main().BevelButton1().Widget(), Qt::LeftButton); }
+
+    QTemporaryDir folder_;
+    platform::ScriptedDialogBackend dialogs_;
+};
+
+TEST_F(Window1Test, StartUpBuildsTheMainWindowFromItsLists) {
+    ASSERT_NE(platform::ui::GetImplicitWindow("Window1.Window1"), nullptr);
+    tavrel::Window1& window = Main();
+    EXPECT_EQ(&window, &Main()) << "the accessor builds nothing while the window is open";
+    EXPECT_EQ(window.Title(), "Tavrel");
+    EXPECT_EQ(window.Frame()->windowTitle(), "Tavrel");
+    EXPECT_TRUE(window.Frame()->isVisible());
+    EXPECT_EQ(window.ContentArea()->size(), QSize(400, 359));
+    EXPECT_FALSE(window.Resizeable());
+    EXPECT_EQ(window.Frame()->minimumSize(), window.Frame()->maximumSize());
+
+    const char* names[] = {"Label2",     "BevelButton1", "TextField1", "Label1",
+                           "Rectangle1", "Label3",       "Listbox1",   "Canvas1"};
+    ASSERT_EQ(window.ControlCount(), 8);
+    for (std::int64_t tab = 0; tab < 8; ++tab) {
+        platform::ui::Control* control = window.ControlByName(names[tab]);
+        ASSERT_NE(control, nullptr) << names[tab];
+        EXPECT_EQ(control->TabIndex(), tab) << names[tab];
+        EXPECT_EQ(control->Widget()->parentWidget(), window.ContentArea()) << names[tab];
+    }
+    EXPECT_EQ(window.BevelButton1().Widget()->geometry(), QRect(197, 100, 174, 22));
+    EXPECT_EQ(window.Canvas1().Widget()->geometry(), QRect(117, 126, 152, 152));
+    EXPECT_EQ(window.TextField1().Text(), "3");
+    EXPECT_NE(window.Canvas1().Backdrop(), nullptr) << "the logo is the canvas's backdrop";
+
+    // The cue list exists, is visible and enabled as far as the platform knows, and lies
+    // wholly outside the content area.
+    EXPECT_TRUE(window.Listbox1().Visible());
+    EXPECT_EQ(window.Listbox1().ColumnCount(), 3);
+    EXPECT_FALSE(window.Listbox1().Widget()->geometry().intersects(window.ContentArea()->rect()));
+
+    // One menu bar for the application and the window; the About item is bound.
+    EXPECT_EQ(window.MenuBar(), ::App().MenuBar());
+    EXPECT_EQ(window.MenuBar(), std::static_pointer_cast<platform::MenuItem>(::MainMenuBar()));
+    EXPECT_NE(::App().MenuHandlerFor("FileAboutTavrel"), nullptr);
+    EXPECT_EQ(platform::ui::GetImplicitWindow("AboutWin.AboutWin"), nullptr)
+        << "start-up makes no About window";
+}
+
+TEST_F(Window1Test, TheGettersFindEveryControlAndMenuItemByName) {
+    tavrel::Window1& window = Main();
+    EXPECT_EQ(window.Label2().Name(), "Label2");
+    EXPECT_EQ(window.Label1().Name(), "Label1");
+    EXPECT_EQ(window.Label3().Name(), "Label3");
+    EXPECT_EQ(window.Rectangle1().Name(), "Rectangle1");
+    EXPECT_EQ(&window.TextField1(), &window.TextField1());
+    EXPECT_EQ(&window.Listbox1(), &window.Listbox1());
+
+    const std::shared_ptr<platform::MenuItem> items[] = {
+        window.EditMenu(),  window.EditSelectAll(),   window.EditSeparator2(),
+        window.EditClear(), window.EditPaste(),       window.EditCopy(),
+        window.EditCut(),   window.EditSeparator1(),  window.EditUndo(),
+        window.FileMenu(),  window.FileAboutTavrel(), window.FileQuit()};
+    const char* names[] = {"EditMenu",  "EditSelectAll", "EditSeparator2",  "EditClear",
+                           "EditPaste", "EditCopy",      "EditCut",         "EditSeparator1",
+                           "EditUndo",  "FileMenu",      "FileAboutTavrel", "FileQuit"};
+    for (std::size_t i = 0; i < std::size(items); ++i) {
+        ASSERT_NE(items[i], nullptr) << names[i];
+        EXPECT_EQ(items[i]->Name(), names[i]);
+    }
+    EXPECT_EQ(window.FileQuit()->Text(), "&Quit");
+    EXPECT_EQ(window.FileAboutTavrel()->Text(), "About Tavrel");
+}
+
+TEST_F(Window1Test, PressingTheButtonRunsAWholeRequest) {
+    const std::string source = Write("movie.en.srt", kTwoBlocks);
+    const std::string target = Path("shifted.srt");
+    dialogs_.AnswerOpen(source);
+    dialogs_.AnswerSave(target);
+
+    PressTheButton();
+
+    EXPECT_EQ(Read(target), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(dialogs_.Launched(), std::vector<std::string>{target});
+    ASSERT_EQ(dialogs_.SaveRequests().size(), 1u);
+    EXPECT_EQ(dialogs_.SaveRequests()[0].proposedName, "movie_V2.srt");
+    EXPECT_EQ(dialogs_.OpenRequests(), std::vector<std::string>{"text/srt"});
+    EXPECT_TRUE(dialogs_.Messages().empty());
+    EXPECT_EQ(Read(source), kTwoBlocks) << "the source is left as it was";
+
+    // The cue list holds the request's rows, and its view catches up in one go.
+    tavrel::Window1& window = Main();
+    ASSERT_EQ(window.Listbox1().ListCount(), 2);
+    EXPECT_EQ(window.Listbox1().Cell(1, 2), "It's fine");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.Listbox1().QtView()->model()->rowCount(), 2);
+    EXPECT_EQ(::App().srtName, "movie.en.srt");
+}
+
+TEST_F(Window1Test, TheSecondsTypedIntoTheFieldShiftTheNextRequest) {
+    auto* field = qobject_cast<QLineEdit*>(Main().TextField1().Widget());
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "-1");
+    EXPECT_EQ(Main().TextField1().Text(), "-1");
+
+    const std::string source = Write("movie.srt", kTwoBlocks);
+    dialogs_.AnswerOpen(source);
+    dialogs_.AnswerSave(Path("earlier.srt"));
+    PressTheButton();
+    EXPECT_EQ(Read(Path("earlier.srt")),
+              "1\n00:00:00,000 --> 00:00:03,000\nHello\nworld\n\n"
+              "2\n00:00:04,500 --> 00:00:06,250\nIt's fine\n\n");
+
+    field->selectAll();
+    QTest::keyClicks(field, "60");
+    dialogs_.AnswerOpen(source);
+    dialogs_.AnswerSave(Path("later.srt"));
+    PressTheButton();
+    EXPECT_EQ(Read(Path("later.srt")),
+              "1\n00:01:01,000 --> 00:01:04,000\nHello\nworld\n\n"
+              "2\n00:01:05,500 --> 00:01:07,250\nIt's fine\n\n");
+}
+
+TEST_F(Window1Test, CancellingADialogShowsItsMessageAndWritesNothing) {
+    dialogs_.CancelOpen();
+    PressTheButton();
+    EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"Could not load file."});
+    EXPECT_TRUE(dialogs_.SaveRequests().empty());
+
+    dialogs_.ClearRecords();
+    dialogs_.AnswerOpen(Write("movie.srt", kTwoBlocks));
+    dialogs_.CancelSave();
+    PressTheButton();
+    EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"Could not write the new SRT file."});
+    EXPECT_TRUE(dialogs_.Launched().empty());
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"movie.srt"});
+}
+
+TEST_F(Window1Test, ABrokenFileIsReportedAndTheApplicationGoesOn) {
+    dialogs_.AnswerOpen(Write("broken.srt", "1\n00:00:01 --> 00:00:02,000\nHi\n"));
+    PressTheButton();
+    ASSERT_EQ(dialogs_.Messages().size(), 1u);
+    const std::string& message = dialogs_.Messages()[0];
+    EXPECT_NE(message.find("broken.srt"), std::string::npos) << message;
+    EXPECT_NE(message.find("2"), std::string::npos) << "names the line: " << message;
+    EXPECT_TRUE(dialogs_.SaveRequests().empty()) << "nothing is written";
+
+    // The window is still there and the next request runs.
+    dialogs_.ClearRecords();
+    dialogs_.AnswerOpen(Write("movie.srt", kTwoBlocks));
+    dialogs_.AnswerSave(Path("fine.srt"));
+    PressTheButton();
+    EXPECT_EQ(Read(Path("fine.srt")), kTwoBlocksShiftedBy3);
+}
+
+TEST_F(Window1Test, TheLogoAndTheAboutItemShowOneAboutWindow) {
+    tavrel::Window1& window = Main();
+    QTest::mouseClick(window.Canvas1().Widget(), Qt::LeftButton, {}, QPoint(76, 76));
+    platform::ui::Window* about = platform::ui::GetImplicitWindow("AboutWin.AboutWin");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->Frame()->isVisible());
+
+    QAction* item = window.QtMenuBar()->findChild<QAction*>("FileAboutTavrel");
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    EXPECT_EQ(platform::ui::GetImplicitWindow("AboutWin.AboutWin"), about)
+        << "no second About window";
+    EXPECT_FALSE(window.Canvas1().RaiseMouseDown(3, 4)) << "the logo never claims the press";
+}
+
+TEST_F(Window1Test, TheLinkOpensItsPageAndTheFrameAroundItDoesNothing) {
+    tavrel::Window1& window = Main();
+    QTest::mouseClick(window.Label3().Widget(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(dialogs_.Urls(),
+              std::vector<std::string>{std::string(tavrel::Window1::kLinkAddress)});
+    EXPECT_FALSE(window.Label3().RaiseMouseDown(1, 1));
+    EXPECT_EQ(dialogs_.Urls().size(), 2u) << "every click opens the page again";
+
+    dialogs_.ClearRecords();
+    QTest::mouseClick(window.Rectangle1().Widget(), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_FALSE(window.Rectangle1().RaiseMouseDown(2, 2));
+    EXPECT_TRUE(dialogs_.Urls().empty());
+    EXPECT_TRUE(dialogs_.Messages().empty());
+}
+
+// Catches what the application hands to the desktop to open.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void Open(const QUrl& url) { urls.append(url); }
+};
+
+TEST_F(Window1Test, ARequestThroughQtsOwnFileDialogs) {
+    platform::ui::QtDialogBackend qtDialogs(
+        platform::ui::QtDialogBackend::Options{.useQtFileDialog = true});
+    platform::InstallDialogBackend(&qtDialogs);
+    OpenedFiles opened;
+    QDesktopServices::setUrlHandler("file", &opened, "Open");
+
+    const QString source =
+        QFile::decodeName(QByteArray::fromStdString(Write("movie.srt", kTwoBlocks)));
+    const QString target = folder_.filePath("retimed.srt");
+    QString proposed;
+    testing_support::WhenModal<QFileDialog>([&](QFileDialog* open) {
+        testing_support::TypeFileName(open, source);
+        testing_support::WhenModal<QFileDialog>(
+            [&](QFileDialog* save) {
+                proposed = save->findChild<QLineEdit*>("fileNameEdit")->text();
+                testing_support::TypeFileName(save, target);
+            },
+            testing_support::IsSaveDialog);
+    });
+    PressTheButton();
+    QDesktopServices::unsetUrlHandler("file");
+
+    EXPECT_EQ(proposed, "movie_V2.srt");
+    EXPECT_EQ(Read(QFile::encodeName(target).toStdString()), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(target)});
+}
+
+// The start-up path from Main to the event loop and back, as main() runs it.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        platform::ui::RuntimeInit(argc_, argv_);
+        platform::InstallDialogBackend(&dialogs_);
+    }
+    void TearDown() override {
+        CloseWindow("Window1.Window1");
+        ReleaseClosedWindows();
+        platform::ui::RuntimePerformFinalizers();
+        platform::InstallDialogBackend(nullptr);
+    }
+
+    int argc_ = 0;
+    char** argv_ = nullptr;
+    platform::ScriptedDialogBackend dialogs_;
+};
+
+TEST_F(StartupTest, MainRunsTheEventLoopWithTheMainWindowUntilTheApplicationQuits) {
+    bool windowUpInLoop = false;
+    QTimer::singleShot(0, [&] {
+        windowUpInLoop = platform::ui::GetImplicitWindow("Window1.Window1") != nullptr &&
+                         ::App().MenuHandlerFor("FileAboutTavrel") != nullptr;
+        QCoreApplication::quit();
+    });
+    tavrel::Main();
+    EXPECT_TRUE(windowUpInLoop);
+    EXPECT_EQ(platform::ui::RuntimeExit(), 0);
+}
+
+TEST_F(StartupTest, AFailureDuringStartUpIsReportedAndGivesAFailingExitStatus) {
+    // A window of another class already holds the main window's place, so building it fails.
+    auto impostor = std::make_shared<platform::ui::Window>();
+    impostor->Constructor("Window1.Window1");
+    bool loopRan = false;
+    QTimer::singleShot(0, [&] {
+        loopRan = true;
+        QCoreApplication::quit();
+    });
+
+    tavrel::Main();
+
+    EXPECT_FALSE(loopRan) << "no event loop after a failed start-up";
+    ASSERT_EQ(dialogs_.Messages().size(), 1u);
+    EXPECT_NE(dialogs_.Messages()[0].find("Window1.Window1"), std::string::npos)
+        << dialogs_.Messages()[0];
+    EXPECT_EQ(platform::ui::RuntimeExit(), 1);
+    QCoreApplication::processEvents();  // the queued quit must not end a later loop
+}
+
+}  // namespace
+
+#include "Window1Test.moc"
