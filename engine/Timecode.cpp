@@ -1,19 +1,38 @@
 #include "engine/Timecode.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
+#include "platform/core/Exceptions.h"
 #include "platform/core/Text.h"
 
 namespace engine {
 
 using platform::Format;
-using platform::Split;
 using platform::Str;
 using platform::Val;
 
 namespace {
+
+// Piece index of Split(text, delimiter), without making the list: the text between the
+// index-th and the next occurrence of delimiter. Raises OutOfBoundsException when the text has
+// fewer pieces, as reading past the end of the list would.
+std::string_view Piece(std::string_view text, char delimiter, int index) {
+    std::size_t begin = 0;
+    for (int i = 0; i < index; ++i) {
+        const std::size_t at = text.find(delimiter, begin);
+        if (at == std::string_view::npos) {
+            throw platform::OutOfBoundsException("\"" + std::string(text) + "\" has fewer than " +
+                                                 std::to_string(index + 1) + " pieces between \"" +
+                                                 delimiter + "\" characters.");
+        }
+        begin = at + 1;
+    }
+    return text.substr(begin, std::min(text.find(delimiter, begin), text.size()) - begin);
+}
 
 // The number of digits at the start of text.
 std::size_t LeadingDigits(std::string_view text) {
@@ -28,14 +47,22 @@ std::size_t Decimals(const std::string& plainDecimal) {
     return point == std::string::npos ? 0 : plainDecimal.size() - point - 1;
 }
 
+// Appends value in at least two digits.
+char* TwoDigitsAtLeast(char* out, std::int64_t value) {
+    if (value < 10) {
+        *out++ = '0';
+    }
+    return std::to_chars(out, out + 24, value).ptr;
+}
+
 }  // namespace
 
 std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
-    const platform::StringList fields = Split(timecode, ":");
-    const std::string& hours = fields(0);
-    const std::string& minutes = fields(1);
-    const std::string& secondsAndFraction = fields(2);
-    const std::string fraction = Split(secondsAndFraction, ",")(1);
+    // The fields of Split(timecode, ":"): hours, minutes, seconds with their fraction.
+    const std::string_view hours = Piece(timecode, ':', 0);
+    const std::string_view minutes = Piece(timecode, ':', 1);
+    const std::string_view secondsAndFraction = Piece(timecode, ':', 2);
+    const std::string_view fraction = Piece(secondsAndFraction, ',', 1);
 
     double base = Val(hours) * 3600.0 + Val(minutes) * 60.0;
     base = base + Val(secondsAndFraction);  // Val stops at the ",": whole seconds only
@@ -44,7 +71,10 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
     const double total = offset + base;
     if (offset == std::floor(offset)) {
         // A whole offset keeps the timecode's own fraction digits exactly as they stood.
-        return Str(total) + "." + fraction;
+        std::string shifted = Str(total);
+        shifted.reserve(shifted.size() + 1 + fraction.size());
+        shifted.append(1, '.').append(fraction);
+        return shifted;
     }
 
     // An offset with a fraction of its own: the fraction digits cannot simply be appended
@@ -52,7 +82,7 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
     // many decimals as the timecode's fraction and the offset need, and at least three.
     const std::size_t fractionDigits = LeadingDigits(fraction);
     const double fractionSeconds =
-        fractionDigits == 0 ? 0.0 : Val("0." + fraction.substr(0, fractionDigits));
+        fractionDigits == 0 ? 0.0 : Val("0." + std::string(fraction.substr(0, fractionDigits)));
     const std::size_t decimals = std::max({std::size_t{3}, fractionDigits, Decimals(Str(offset))});
     return Format(total + fractionSeconds, "0." + std::string(decimals, '0'));
 }
@@ -63,18 +93,30 @@ std::string ReturnTimecodeSRT(double seconds) {
     }
     // Round to whole milliseconds first, then split into hours, minutes and seconds, so that a
     // time such as 59.9996 carries into the next minute instead of reading 00:00:60.000.
-    // Format rounds the Double as the exact value it is.
-    constexpr double largestExactMilliseconds = 9.0e15;  // whole milliseconds fit an int64
-    if (seconds < largestExactMilliseconds / 1000.0) {
-        const std::string rounded = Format(seconds, "0.000");
-        const std::size_t point = rounded.find('.');
-        const std::int64_t milliseconds =
-            std::stoll(rounded.substr(0, point)) * 1000 + std::stoll(rounded.substr(point + 1));
-        const std::int64_t hours = milliseconds / 3'600'000;
-        const std::int64_t minutes = milliseconds / 60'000 % 60;
-        const double secondsInMinute = static_cast<double>(milliseconds % 60'000) / 1000.0;
-        return Format(static_cast<double>(hours), "00") + ":" +
-               Format(static_cast<double>(minutes), "00") + ":" + Format(secondsInMinute, "00.000");
+    constexpr double largestExactSeconds = 9.0e12;  // its milliseconds still fit an int64
+    if (seconds < largestExactSeconds) {
+        // Rounded as the exact value the Double is: 3599.9995 lies just below the half.
+        std::array<char, 32> digits{};
+        const auto rounded = std::to_chars(digits.data(), digits.data() + digits.size(), seconds,
+                                           std::chars_format::fixed, 3);
+        std::int64_t milliseconds = 0;
+        for (const char* c = digits.data(); c != rounded.ptr; ++c) {
+            if (*c != '.') {
+                milliseconds = milliseconds * 10 + (*c - '0');
+            }
+        }
+        std::array<char, 40> text{};
+        char* out = TwoDigitsAtLeast(text.data(), milliseconds / 3'600'000);
+        *out++ = ':';
+        out = TwoDigitsAtLeast(out, milliseconds / 60'000 % 60);
+        *out++ = ':';
+        out = TwoDigitsAtLeast(out, milliseconds / 1000 % 60);
+        const std::int64_t thousandths = milliseconds % 1000;
+        *out++ = '.';
+        *out++ = static_cast<char>('0' + thousandths / 100);
+        *out++ = static_cast<char>('0' + thousandths / 10 % 10);
+        *out++ = static_cast<char>('0' + thousandths % 10);
+        return std::string(text.data(), out);
     }
     // Beyond millisecond precision: whole seconds are all a Double still holds here.
     const double hours = platform::Floor(seconds / 3600.0);
