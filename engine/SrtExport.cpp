@@ -8,9 +8,13 @@ namespace engine {
 
 namespace {
 
-// A shifted timecode ("72.500") as an SRT timecode ("00:01:12,500").
-std::string SrtTimecode(const std::string& shifted) {
-    return platform::Replace(ReturnTimecodeSRT(platform::Val(shifted)), ".", ",");
+// A shifted timecode ("72.500") as an SRT timecode ("00:01:12,500"): its first "." becomes ",".
+std::string SrtTimecode(std::string_view shifted) {
+    std::string timecode = ReturnTimecodeSRT(platform::Val(shifted));
+    if (const std::size_t point = timecode.find('.'); point != std::string::npos) {
+        timecode[point] = ',';
+    }
+    return timecode;
 }
 
 }  // namespace

@@ -1,12 +1,13 @@
 #include "engine/SrtReader.h"
 
+#include <algorithm>
+
 #include "engine/CueTag.h"
 #include "engine/SrtBlockReader.h"
 #include "engine/SrtExport.h"
 #include "engine/SrtReadError.h"
 #include "engine/SrtTimecodeLine.h"
 #include "engine/Timecode.h"
-#include "platform/core/Text.h"
 #include "platform/data/Dialogs.h"
 #include "platform/data/Encodings.h"
 
@@ -38,9 +39,9 @@ std::string ShiftedTimecode(EngineHost& host, const std::string& half, std::stri
 
 // Adds the cue-list row of one block: its shifted start and end, its text lines joined by
 // "|", and, when the cells cannot tell them, the lines and the text after the end timecode
-// in the row's tag.
-void AddCueRow(EngineHost& host, const SrtBlock& block) {
-    platform::Listbox& cueList = host.Listbox1();
+// in the row's tag. text is room for the joined lines, kept from row to row.
+void AddCueRow(EngineHost& host, platform::Listbox& cueList, const SrtBlock& block,
+               std::string& text) {
     const std::int64_t row = cueList.ListCount();
     cueList.AddRow("");
     const SrtTimecodeLine timecodes = SrtTimecodeLine::Cut(block.timecodeLine);
@@ -51,12 +52,7 @@ void AddCueRow(EngineHost& host, const SrtBlock& block) {
         row, 1,
         ShiftedTimecode(host, timecodes.end, timecodes.rawEnd, block.timecodeLineNumber, "end"));
 
-    std::size_t textSize = 0;
-    for (const std::string_view line : block.textLines) {
-        textSize += line.size() + 1;
-    }
-    std::string text;
-    text.reserve(textSize);
+    text.clear();
     for (const std::string_view line : block.textLines) {
         if (!text.empty()) {
             text += '|';
@@ -76,14 +72,17 @@ void AddCueRow(EngineHost& host, const SrtBlock& block) {
 
 // Every backtick of the text column becomes an apostrophe, in the lines a tag carries too.
 void ReplaceBackticks(platform::Listbox& cueList) {
+    std::string text;
     for (std::int64_t row = 0; row < cueList.ListCount(); ++row) {
         if (cueList.CellView(row, 2).find('`') != std::string_view::npos) {
-            cueList.Cell(row, 2, platform::ReplaceAll(cueList.CellView(row, 2), "`", "'"));
+            text.assign(cueList.CellView(row, 2));
+            std::replace(text.begin(), text.end(), '`', '\'');
+            cueList.Cell(row, 2, text);
         }
         if (cueList.RowTag(row).find('`') != std::string::npos) {
             if (std::optional<CueTag> tag = CueTag::FromRowTag(cueList.RowTag(row))) {
                 for (std::string& line : tag->lines) {
-                    line = platform::ReplaceAll(line, "`", "'");
+                    std::replace(line.begin(), line.end(), '`', '\'');
                 }
                 cueList.RowTag(row, tag->ToRowTag());
             }
@@ -91,25 +90,35 @@ void ReplaceBackticks(platform::Listbox& cueList) {
     }
 }
 
-// Reads the stream's subtitle blocks into the cue list. The whole file is cut into blocks
-// and checked before the first row is added, so a file the reader refuses leaves the list
-// empty; the rows are then made in a second reading, which keeps no more of the file in
-// memory than one block at a time beside the stream's own text.
-void ReadCues(EngineHost& host, platform::TextInputStream& stream) {
-    SrtBlock block;
-    bool aBlockHasSeveralLines = false;
-    for (SrtBlockReader check(stream); check.Next(block);) {
-        aBlockHasSeveralLines = aBlockHasSeveralLines || block.textLines.size() >= 2;
-    }
+// Once a block of two or more text lines has been read, "|" stands for a line break.
+void NoteLineBreaks(EngineHost& host, bool aBlockHasSeveralLines) {
     if (aBlockHasSeveralLines) {
         host.App().lineBreakSymbol = std::string(1, '|');
     }
+}
 
-    stream.Rewind();
+// Reads the stream's subtitle blocks into the cue list, one block at a time, so that no more
+// of the file than one block is held beside the stream's own text. The line-break symbol
+// goes by the whole file: when a timecode is refused, the blocks behind it still count.
+void ReadCues(EngineHost& host, platform::TextInputStream& stream) {
+    platform::Listbox& cueList = host.Listbox1();
+    SrtBlock block;
+    std::string text;
+    bool aBlockHasSeveralLines = false;
     for (SrtBlockReader reader(stream); reader.Next(block);) {
-        AddCueRow(host, block);
+        aBlockHasSeveralLines = aBlockHasSeveralLines || block.textLines.size() >= 2;
+        try {
+            AddCueRow(host, cueList, block, text);
+        } catch (...) {
+            while (!aBlockHasSeveralLines && reader.Next(block)) {
+                aBlockHasSeveralLines = block.textLines.size() >= 2;
+            }
+            NoteLineBreaks(host, aBlockHasSeveralLines);
+            throw;
+        }
     }
-    ReplaceBackticks(host.Listbox1());
+    NoteLineBreaks(host, aBlockHasSeveralLines);
+    ReplaceBackticks(cueList);
 }
 
 }  // namespace

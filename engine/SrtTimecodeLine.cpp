@@ -12,13 +12,14 @@ bool IsBlank(char c) {
 
 // A half as the conversion reads it: every "." as ",", every space removed (tabs stay).
 std::string Normalised(std::string_view half) {
-    std::string normalised;
-    normalised.reserve(half.size());
+    std::string normalised(half.size(), '\0');
+    char* out = normalised.data();
     for (const char c : half) {
         if (c != ' ') {
-            normalised += c == '.' ? ',' : c;
+            *out++ = c == '.' ? ',' : c;
         }
     }
+    normalised.resize(static_cast<std::size_t>(out - normalised.data()));
     return normalised;
 }
 

@@ -13,13 +13,11 @@ namespace {
 
 constexpr std::string_view couldNotWrite = "Could not write the new SRT file.";
 
-// Writes each piece of text between the "|" characters as a line of its own.
-void WriteSplitAtBars(platform::TextOutputStream& stream, std::string_view text,
-                      std::string& line) {
+// Appends each piece of text between the "|" characters as a line of its own.
+void AppendSplitAtBars(std::string& block, std::string_view text) {
     for (;;) {
         const std::size_t bar = text.find('|');
-        line.assign(text.substr(0, bar)).append(platform::EndOfLine::UNIX);
-        stream.Write(line);
+        block.append(text.substr(0, bar)).append(platform::EndOfLine::UNIX);
         if (bar == std::string_view::npos) {
             return;
         }
@@ -33,38 +31,41 @@ std::string ShiftedCopyName(std::string_view srtName) {
     return std::string(srtName.substr(0, srtName.find('.'))) + "_V2.srt";
 }
 
+// Each block is made whole, then goes to the stream in one piece.
 void WriteShiftedBlocks(EngineHost& host, platform::TextOutputStream& stream) {
     const AppProperties& app = host.App();
     const platform::Listbox& cueList = host.Listbox1();
     constexpr std::string_view eol = platform::EndOfLine::UNIX;
-    std::string line;
+    const bool barsBreakLines = app.lineBreakSymbol == "|";
+    std::string block;
     for (std::int64_t i = 0; i < cueList.ListCount(); ++i) {
-        line.assign(platform::Str(i + 1)).append(eol);
-        stream.Write(line);
+        block.clear();
+        block.append(platform::Str(i + 1)).append(eol);
 
         // A row read from a file carries in its tag what its cells cannot tell: the text
         // behind the end timecode and, when a text line holds "|", the lines themselves.
         const std::optional<CueTag> tag = CueTag::FromRowTag(cueList.RowTag(i));
-        line.assign(app.startTimeArray(i)).append(" --> ").append(app.endTimeArray(i));
+        block.append(app.startTimeArray(i)).append(" --> ").append(app.endTimeArray(i));
         if (tag && !tag->trailingText.empty()) {
-            line.append(" ").append(tag->trailingText);
+            block.append(" ").append(tag->trailingText);
         }
-        stream.Write(line.append(eol));
+        block.append(eol);
 
         const std::string& text = app.textArray(i);
         if (tag) {
             for (const std::string& textLine : tag->lines) {
-                stream.Write(line.assign(textLine).append(eol));
+                block.append(textLine).append(eol);
             }
             if (tag->lines.empty()) {
-                stream.Write(eol);
+                block.append(eol);
             }
-        } else if (app.lineBreakSymbol == "|" && text.find('|') != std::string::npos) {
-            WriteSplitAtBars(stream, text, line);
+        } else if (barsBreakLines && text.find('|') != std::string::npos) {
+            AppendSplitAtBars(block, text);
         } else {
-            stream.Write(line.assign(text).append(eol));
+            block.append(text).append(eol);
         }
-        stream.Write(eol);
+        block.append(eol);
+        stream.Write(block);
     }
 }
 

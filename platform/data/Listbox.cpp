@@ -30,8 +30,9 @@ Listbox::Listbox() = default;
 Listbox::~Listbox() = default;
 
 void Listbox::DeleteAllRows() {
-    rows_.clear();
-    rows_.shrink_to_fit();
+    rowChunks_.clear();
+    rowChunks_.shrink_to_fit();
+    rowCount_ = 0;
     blocks_.clear();
     blockSizes_.clear();
     currentBlock_ = currentUsed_ = currentSize_ = 0;
@@ -44,10 +45,13 @@ void Listbox::DeleteAllRows() {
 }
 
 void Listbox::AddRow(std::string_view text) {
-    Row row{};
-    row[0] = Store(text);
-    rows_.push_back(row);
+    const StoredText stored = Store(text);
+    if (rowCount_ == rowChunks_.size() * rowsPerChunk) {
+        rowChunks_.push_back(std::make_unique<Row[]>(rowsPerChunk));
+    }
     selected_.push_back(false);
+    RowAt(rowCount_) = Row{stored};
+    ++rowCount_;
     Changed();
 }
 
@@ -59,7 +63,7 @@ std::string_view Listbox::CellView(std::int64_t row, std::int64_t column) const 
     const std::size_t r = CheckedRow(row);
     const std::size_t c = CheckedColumn(column);
     if (c < inlineCells) {
-        return TextOf(rows_[r][c]);
+        return TextOf(RowAt(r)[c]);
     }
     const auto more = moreCells_.find(r);
     if (more == moreCells_.end() || c - inlineCells >= more->second.size()) {
@@ -72,8 +76,9 @@ void Listbox::Cell(std::int64_t row, std::int64_t column, std::string_view text)
     const std::size_t r = CheckedRow(row);
     const std::size_t c = CheckedColumn(column);
     if (c < inlineCells) {
-        wastedBytes_ += TextOf(rows_[r][c]).size();
-        rows_[r][c] = Store(text);
+        StoredText& stored = RowAt(r)[c];
+        wastedBytes_ += TextOf(stored).size();
+        stored = Store(text);
         CompactIfWasteful();
     } else {
         std::vector<std::string>& more = moreCells_[r];
@@ -176,8 +181,8 @@ void Listbox::CompactIfWasteful() {
     blockSizes_.clear();
     currentBlock_ = currentUsed_ = currentSize_ = 0;
     storedBytes_ = wastedBytes_ = 0;
-    for (Row& row : rows_) {
-        for (StoredText& text : row) {
+    for (std::size_t r = 0; r < rowCount_; ++r) {
+        for (StoredText& text : RowAt(r)) {
             std::string_view old;
             if (text.place == wholeBlock) {
                 old = std::string_view(oldBlocks[text.block].get(), oldSizes[text.block]);

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,7 +29,7 @@ public:
     Listbox& operator=(const Listbox&) = delete;
 
     void DeleteAllRows();
-    std::int64_t ListCount() const { return static_cast<std::int64_t>(rows_.size()); }
+    std::int64_t ListCount() const { return static_cast<std::int64_t>(rowCount_); }
 
     // Appends a row whose cell 0 is text and whose other cells are empty.
     void AddRow(std::string_view text);
@@ -60,9 +59,9 @@ public:
 private:
     // Rows are kept compact, so that a million of them stay cheap: the texts of the first
     // three cells of all rows lie one after another in large blocks of a text store, and a
-    // row holds only where its three texts lie. Rows sit in a deque, so that a growing list
-    // never copies them. Selection marks are bits; the rarer extras (cells beyond the third,
-    // tags) are kept by row.
+    // row holds only where its three texts lie. Rows sit in chunks of a fixed size, so that a
+    // growing list never copies them. Selection marks are bits; the rarer extras (cells beyond
+    // the third, tags) are kept by row.
     // Where a text lies: a short one (below 4096 bytes) in a shared block, at an offset below
     // 1 MiB, both packed into place; a longer one alone in a block of its own.
     struct StoredText {
@@ -71,14 +70,20 @@ private:
     };
     static constexpr std::size_t inlineCells = 3;
     using Row = std::array<StoredText, inlineCells>;
+    static constexpr std::size_t rowsPerChunk = 4096;
 
     std::size_t CheckedRow(std::int64_t row) const;
+    Row& RowAt(std::size_t row) { return rowChunks_[row / rowsPerChunk][row % rowsPerChunk]; }
+    const Row& RowAt(std::size_t row) const {
+        return rowChunks_[row / rowsPerChunk][row % rowsPerChunk];
+    }
     std::string_view TextOf(const StoredText& text) const;
     StoredText Store(std::string_view text);
     void CompactIfWasteful();
     void Changed();
 
-    std::deque<Row> rows_;
+    std::vector<std::unique_ptr<Row[]>> rowChunks_;
+    std::size_t rowCount_ = 0;
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::vector<std::size_t> blockSizes_;
     std::size_t currentBlock_ = 0;  // the block that takes short texts, while it has room
