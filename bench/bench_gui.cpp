@@ -1,0 +1,91 @@
+// Whole requests through the real main window on Qt's offscreen platform: the application is
+// started as its start-up does it, then each request presses the real button, with the open
+// and save dialogs answered by a script, and lets the list box view take its reset.
+//
+//   bench_gui [--cues=N] [benchmark flags]        (or TAVREL_BENCH_CUES=N; default 1000000)
+//
+// Reports the bytes of the SRT file handled per second and the peak resident memory, also as a
+// multiple of the file's size; compare with bench_engine's BM_WholeRequest.
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QTableView>
+#include <QTest>
+
+#include "BenchSupport.h"
+#include "app/App.h"
+#include "app/Startup.h"
+#include "app/Window1.h"
+#include "platform/data/DialogBackend.h"
+#include "platform/data/ScriptedDialogBackend.h"
+#include "platform/ui/FrameworkRuntime.h"
+#include "platform/ui/GuardedApplication.h"
+
+namespace {
+
+platform::ScriptedDialogBackend dialogs;
+
+// What one request leaves behind, let go of as the next request would: the cue list, and the
+// application object's lists.
+void ForgetTheLastRequest() {
+    ::Window1().Listbox1().DeleteAllRows();
+    ::App().startTimeArray.RemoveAll();
+    ::App().endTimeArray.RemoveAll();
+    ::App().textArray.RemoveAll();
+    QCoreApplication::processEvents();
+    dialogs.ClearRecords();
+}
+
+// One whole request, as the user makes it: a click on "Open SRT and Retime It!".
+void BM_ButtonPress(benchmark::State& state) {
+    ForgetTheLastRequest();
+    tavrelbench::ResetPeakMemory();
+    for (auto _ : state) {
+        dialogs.AnswerOpen(tavrelbench::InputPath());
+        dialogs.AnswerSave(tavrelbench::OutputPath());
+        QTest::mouseClick(::Window1().BevelButton1().Widget(), Qt::LeftButton);
+        QCoreApplication::processEvents();  // the list box view's reset
+
+        const QAbstractItemModel* shown = ::Window1().Listbox1().QtView()->model();
+        if (!dialogs.Messages().empty() || dialogs.Launched().size() != 1 ||
+            shown->rowCount() != tavrelbench::CueCount()) {
+            state.SkipWithError("the request did not show and write every cue");
+            break;
+        }
+        state.PauseTiming();
+        ForgetTheLastRequest();  // freeing a million rows is not part of the request
+        state.ResumeTiming();
+    }
+    tavrelbench::ReportMemory(state);
+}
+
+}  // namespace
+
+BENCHMARK(BM_ButtonPress)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (!tavrelbench::Initialize(argc, argv)) {
+        return 1;
+    }
+    platform::ui::GuardedApplication application(argc, argv);
+    tavrelbench::GenerateInput();
+
+    platform::InstallDialogBackend(&dialogs);
+    tavrel::EarlyStartup();
+    platform::ui::RunFrameworkInitialization(tavrel::LateStartup);
+    QCoreApplication::processEvents();
+
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+
+    ::Window1().Close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    platform::ui::RuntimePerformFinalizers();
+    platform::InstallDialogBackend(nullptr);
+    tavrelbench::RemoveFiles();
+    return 0;
+}
