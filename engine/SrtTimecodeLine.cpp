@@ -1,5 +1,7 @@
 #include "engine/SrtTimecodeLine.h"
 
+#include <algorithm>
+
 namespace engine {
 
 namespace {
@@ -12,14 +14,9 @@ bool IsBlank(char c) {
 
 // A half as the conversion reads it: every "." as ",", every space removed (tabs stay).
 std::string Normalised(std::string_view half) {
-    std::string normalised(half.size(), '\0');
-    char* out = normalised.data();
-    for (const char c : half) {
-        if (c != ' ') {
-            *out++ = c == '.' ? ',' : c;
-        }
-    }
-    normalised.resize(static_cast<std::size_t>(out - normalised.data()));
+    std::string normalised(half);
+    std::erase(normalised, ' ');
+    std::replace(normalised.begin(), normalised.end(), '.', ',');
     return normalised;
 }
 
