@@ -19,6 +19,7 @@ std::filesystem::path folder;
 std::string inputPath;
 std::string outputPath;
 std::size_t inputSize = 0;
+bool anyFailed = false;
 
 std::string Timecode(long milliseconds) {
     char text[32];
@@ -143,6 +144,15 @@ void ReportMemory(benchmark::State& state) {
     state.counters["file_MB"] = static_cast<double>(inputSize) / 1e6;
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(inputSize));
+}
+
+void Fail(benchmark::State& state, const char* what) {
+    anyFailed = true;
+    state.SkipWithError(what);
+}
+
+int ExitStatus() {
+    return anyFailed ? 1 : 0;
 }
 
 }  // namespace tavrelbench

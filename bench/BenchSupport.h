@@ -31,4 +31,9 @@ void ResetPeakMemory();
 // Sets the bytes processed and the memory counters of state.
 void ReportMemory(benchmark::State& state);
 
+// Ends state's benchmark with an error, and makes ExitStatus report the failure.
+void Fail(benchmark::State& state, const char* what);
+// 0 when no benchmark failed, else 1.
+int ExitStatus();
+
 }  // namespace tavrelbench

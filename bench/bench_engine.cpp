@@ -81,8 +81,9 @@ void BM_WholeRequest(benchmark::State& state) {
         dialogs.AnswerOpen(InputPath());
         dialogs.AnswerSave(OutputPath());
         engine::ImportSRT(*host);
-        if (!dialogs.Messages().empty() || host->cueList.ListCount() != tavrelbench::CueCount()) {
-            state.SkipWithError("the request did not read every cue");
+        if (!dialogs.Messages().empty() || dialogs.Launched().size() != 1 ||
+            host->cueList.ListCount() != tavrelbench::CueCount()) {
+            tavrelbench::Fail(state, "the request did not read and write every cue");
             break;
         }
         state.PauseTiming();
@@ -107,5 +108,5 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     tavrelbench::RemoveFiles();
-    return 0;
+    return tavrelbench::ExitStatus();
 }

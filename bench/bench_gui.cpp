@@ -50,7 +50,7 @@ void BM_ButtonPress(benchmark::State& state) {
         const QAbstractItemModel* shown = ::Window1().Listbox1().QtView()->model();
         if (!dialogs.Messages().empty() || dialogs.Launched().size() != 1 ||
             shown->rowCount() != tavrelbench::CueCount()) {
-            state.SkipWithError("the request did not show and write every cue");
+            tavrelbench::Fail(state, "the request did not show and write every cue");
             break;
         }
         state.PauseTiming();
@@ -87,5 +87,5 @@ int main(int argc, char** argv) {
     platform::ui::RuntimePerformFinalizers();
     platform::InstallDialogBackend(nullptr);
     tavrelbench::RemoveFiles();
-    return 0;
+    return tavrelbench::ExitStatus();
 }
