@@ -1,6 +1,7 @@
 #include "engine/SrtReader.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "engine/CueTag.h"
 #include "engine/SrtBlockReader.h"
@@ -39,7 +40,7 @@ std::string ShiftedTimecode(EngineHost& host, const std::string& half, std::stri
 
 // Adds the cue-list row of one block: its shifted start and end, its text lines joined by
 // "|", and, when the cells cannot tell them, the lines and the text after the end timecode
-// in the row's tag. text is room for the joined lines, kept from row to row.
+// in the row's tag. The joined lines are left in text, whose room serves every row.
 void AddCueRow(EngineHost& host, platform::Listbox& cueList, const SrtBlock& block,
                std::string& text) {
     const std::int64_t row = cueList.ListCount();
@@ -71,14 +72,14 @@ void AddCueRow(EngineHost& host, platform::Listbox& cueList, const SrtBlock& blo
 }
 
 // Every backtick of the text column becomes an apostrophe, in the lines a tag carries too.
-void ReplaceBackticks(platform::Listbox& cueList) {
+// Only the rows whose text holds one need a look; rowsWithBackticks names them.
+void ReplaceBackticks(platform::Listbox& cueList,
+                      const std::vector<std::int64_t>& rowsWithBackticks) {
     std::string text;
-    for (std::int64_t row = 0; row < cueList.ListCount(); ++row) {
-        if (cueList.CellView(row, 2).find('`') != std::string_view::npos) {
-            text.assign(cueList.CellView(row, 2));
-            std::replace(text.begin(), text.end(), '`', '\'');
-            cueList.Cell(row, 2, text);
-        }
+    for (const std::int64_t row : rowsWithBackticks) {
+        text.assign(cueList.CellView(row, 2));
+        std::replace(text.begin(), text.end(), '`', '\'');
+        cueList.Cell(row, 2, text);
         if (cueList.RowTag(row).find('`') != std::string::npos) {
             if (std::optional<CueTag> tag = CueTag::FromRowTag(cueList.RowTag(row))) {
                 for (std::string& line : tag->lines) {
@@ -105,10 +106,14 @@ void ReadCues(EngineHost& host, platform::TextInputStream& stream) {
     SrtBlock block;
     std::string text;
     bool aBlockHasSeveralLines = false;
+    std::vector<std::int64_t> rowsWithBackticks;
     for (SrtBlockReader reader(stream); reader.Next(block);) {
         aBlockHasSeveralLines = aBlockHasSeveralLines || block.textLines.size() >= 2;
         try {
             AddCueRow(host, cueList, block, text);
+            if (text.find('`') != std::string::npos) {
+                rowsWithBackticks.push_back(cueList.ListCount() - 1);
+            }
         } catch (...) {
             while (!aBlockHasSeveralLines && reader.Next(block)) {
                 aBlockHasSeveralLines = block.textLines.size() >= 2;
@@ -118,7 +123,7 @@ void ReadCues(EngineHost& host, platform::TextInputStream& stream) {
         }
     }
     NoteLineBreaks(host, aBlockHasSeveralLines);
-    ReplaceBackticks(cueList);
+    ReplaceBackticks(cueList, rowsWithBackticks);
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "engine/SrtTimecodeLine.h"
 
-#include <algorithm>
-
 namespace engine {
 
 namespace {
@@ -15,8 +13,13 @@ bool IsBlank(char c) {
 // A half as the conversion reads it: every "." as ",", every space removed (tabs stay).
 std::string Normalised(std::string_view half) {
     std::string normalised(half);
-    std::erase(normalised, ' ');
-    std::replace(normalised.begin(), normalised.end(), '.', ',');
+    auto out = normalised.begin();
+    for (const char c : half) {
+        if (c != ' ') {
+            *out++ = c == '.' ? ',' : c;
+        }
+    }
+    normalised.erase(out, normalised.end());
     return normalised;
 }
 
