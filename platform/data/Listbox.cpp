@@ -17,9 +17,13 @@ constexpr unsigned sizeBits = 12;
 constexpr std::size_t longestShortText = (std::size_t{1} << sizeBits) - 1;
 constexpr std::uint32_t wholeBlock = 0xFFFFFFFF;  // no short text can have this place
 
+[[noreturn]] void RaiseNoSuchColumn(std::int64_t column) {
+    throw OutOfBoundsException("Column " + std::to_string(column) + " does not exist.");
+}
+
 std::size_t CheckedColumn(std::int64_t column) {
-    if (column < 0) {
-        throw OutOfBoundsException("Column " + std::to_string(column) + " does not exist.");
+    if (column < 0) [[unlikely]] {
+        RaiseNoSuchColumn(column);
     }
     return static_cast<std::size_t>(column);
 }
@@ -118,12 +122,9 @@ void Listbox::ColumnCount(std::int64_t count) {
     Changed();
 }
 
-std::size_t Listbox::CheckedRow(std::int64_t row) const {
-    if (row < 0 || row >= ListCount()) {
-        throw OutOfBoundsException("Row " + std::to_string(row) + " does not exist (the list has " +
-                                   std::to_string(ListCount()) + " rows).");
-    }
-    return static_cast<std::size_t>(row);
+void Listbox::RaiseNoSuchRow(std::int64_t row) const {
+    throw OutOfBoundsException("Row " + std::to_string(row) + " does not exist (the list has " +
+                               std::to_string(ListCount()) + " rows).");
 }
 
 std::string_view Listbox::TextOf(const StoredText& text) const {

@@ -72,7 +72,15 @@ private:
     using Row = std::array<StoredText, inlineCells>;
     static constexpr std::size_t rowsPerChunk = 4096;
 
-    std::size_t CheckedRow(std::int64_t row) const;
+    // row as an index; raises OutOfBoundsException for a row outside the list. Small enough to
+    // be inlined into every access; raising is out of line.
+    std::size_t CheckedRow(std::int64_t row) const {
+        if (row < 0 || row >= ListCount()) [[unlikely]] {
+            RaiseNoSuchRow(row);
+        }
+        return static_cast<std::size_t>(row);
+    }
+    [[noreturn]] void RaiseNoSuchRow(std::int64_t row) const;
     Row& RowAt(std::size_t row) { return rowChunks_[row / rowsPerChunk][row % rowsPerChunk]; }
     const Row& RowAt(std::size_t row) const {
         return rowChunks_[row / rowsPerChunk][row % rowsPerChunk];
