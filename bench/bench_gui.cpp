@@ -17,6 +17,7 @@
 #include "app/App.h"
 #include "app/Startup.h"
 #include "app/Window1.h"
+#include "platform/core/StringList.h"
 #include "platform/data/DialogBackend.h"
 #include "platform/data/ScriptedDialogBackend.h"
 #include "platform/ui/FrameworkRuntime.h"
@@ -26,13 +27,13 @@ namespace {
 
 platform::ScriptedDialogBackend dialogs;
 
-// What one request leaves behind, let go of as the next request would: the cue list, and the
-// application object's lists.
+// Lets go of what one request leaves behind, the cue list and the application object's lists,
+// so that every request starts as the first one of the application's run does.
 void ForgetTheLastRequest() {
     ::Window1().Listbox1().DeleteAllRows();
-    ::App().startTimeArray.RemoveAll();
-    ::App().endTimeArray.RemoveAll();
-    ::App().textArray.RemoveAll();
+    ::App().startTimeArray = platform::StringList();
+    ::App().endTimeArray = platform::StringList();
+    ::App().textArray = platform::StringList();
     QCoreApplication::processEvents();
     dialogs.ClearRecords();
 }
