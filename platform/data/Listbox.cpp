@@ -104,7 +104,11 @@ void Listbox::Selected(std::int64_t row, bool selected) {
 }
 
 const std::string& Listbox::RowTag(std::int64_t row) const {
-    const auto tag = tags_.find(CheckedRow(row));
+    const std::size_t r = CheckedRow(row);
+    if (tags_.empty()) {
+        return emptyText;  // most lists carry no tags: no lookup for them
+    }
+    const auto tag = tags_.find(r);
     return tag == tags_.end() ? emptyText : tag->second;
 }
 
