@@ -55,6 +55,27 @@ char* TwoDigitsAtLeast(char* out, std::int64_t value) {
     return std::to_chars(out, out + 24, value).ptr;
 }
 
+// seconds in whole milliseconds, rounded as the exact value the Double is (3599.9995 lies just
+// below the half and gives 3599999). seconds lies in (0, 9e12).
+std::int64_t RoundedMilliseconds(double seconds) {
+    const auto nearest = static_cast<std::int64_t>(std::llround(seconds * 1000.0));
+    // seconds * 1000 - nearest with one rounding: strictly inside half a millisecond, nearest is
+    // right; at or past the half (a near tie), decide on the exact decimal digits instead.
+    if (std::fabs(std::fma(seconds, 1000.0, -static_cast<double>(nearest))) < 0.5) {
+        return nearest;
+    }
+    std::array<char, 32> digits{};
+    const auto rounded = std::to_chars(digits.data(), digits.data() + digits.size(), seconds,
+                                       std::chars_format::fixed, 3);
+    std::int64_t milliseconds = 0;
+    for (const char* c = digits.data(); c != rounded.ptr; ++c) {
+        if (*c != '.') {
+            milliseconds = milliseconds * 10 + (*c - '0');
+        }
+    }
+    return milliseconds;
+}
+
 }  // namespace
 
 std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
@@ -95,16 +116,7 @@ std::string ReturnTimecodeSRT(double seconds) {
     // time such as 59.9996 carries into the next minute instead of reading 00:00:60.000.
     constexpr double largestExactSeconds = 9.0e12;  // its milliseconds still fit an int64
     if (seconds < largestExactSeconds) {
-        // Rounded as the exact value the Double is: 3599.9995 lies just below the half.
-        std::array<char, 32> digits{};
-        const auto rounded = std::to_chars(digits.data(), digits.data() + digits.size(), seconds,
-                                           std::chars_format::fixed, 3);
-        std::int64_t milliseconds = 0;
-        for (const char* c = digits.data(); c != rounded.ptr; ++c) {
-            if (*c != '.') {
-                milliseconds = milliseconds * 10 + (*c - '0');
-            }
-        }
+        const std::int64_t milliseconds = RoundedMilliseconds(seconds);
         std::array<char, 40> text{};
         char* out = TwoDigitsAtLeast(text.data(), milliseconds / 3'600'000);
         *out++ = ':';

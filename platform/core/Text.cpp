@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace platform {
@@ -64,32 +65,49 @@ double Val(std::string_view text) {
         ++begin;
     }
     std::size_t end = begin;
-    if (end < text.size() && text[end] == '-') {
+    const bool negative = end < text.size() && text[end] == '-';
+    if (negative) {
         ++end;
     }
+    // The digits, gathered as a whole number as long as that stays exact.
+    std::uint64_t mantissa = 0;
+    int significantDigits = 0;
+    int decimals = 0;
+    const auto gather = [&](bool afterPoint) {
+        for (; end < text.size() && IsDigit(text[end]); ++end) {
+            if (mantissa != 0 || text[end] != '0') {
+                ++significantDigits;
+            }
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[end] - '0');
+            decimals += afterPoint ? 1 : 0;
+        }
+    };
     const std::size_t digitsBegin = end;
-    while (end < text.size() && IsDigit(text[end])) {
-        ++end;
-    }
+    gather(false);
     bool anyDigit = end > digitsBegin;
     if (end + 1 < text.size() && text[end] == '.' && IsDigit(text[end + 1])) {
         ++end;
-        while (end < text.size() && IsDigit(text[end])) {
-            ++end;
-        }
+        gather(true);
         anyDigit = true;
     }
     if (!anyDigit) {
         return 0.0;
     }
+    // Up to 15 significant digits and 22 decimals, the whole number and the power of ten are
+    // both exact Doubles, and one division rounds correctly: the same value from_chars gives.
+    constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (significantDigits <= 15 && decimals <= 22) {
+        const double value = static_cast<double>(mantissa) / powersOfTen[decimals];
+        return negative ? -value : value;
+    }
     double value = 0.0;
-    const char* first = text.data() + begin;
     const auto [ptr, error] =
-        std::from_chars(first, text.data() + end, value, std::chars_format::fixed);
+        std::from_chars(text.data() + begin, text.data() + end, value, std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
         // Too large for a Double: the largest one, so that every later step stays finite.
         // (A too-small fraction is rounded to zero by from_chars itself.)
-        const bool negative = text[begin] == '-';
         return negative ? std::numeric_limits<double>::lowest()
                         : std::numeric_limits<double>::max();
     }
@@ -99,6 +117,10 @@ double Val(std::string_view text) {
 std::string Str(double value) {
     if (value == 0.0) {
         return "0";  // also for -0.0: zero is not negative
+    }
+    constexpr double exactWholeNumbers = 9007199254740992.0;  // 2^53
+    if (value == std::floor(value) && std::fabs(value) < exactWholeNumbers) {
+        return Str(static_cast<std::int64_t>(value));
     }
     // Fixed format without a precision gives the shortest text that reads back as value.
     std::array<char, 400> buffer{};

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
+#include <random>
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Text.h"
@@ -124,6 +125,26 @@ TEST(TimecodeRoad, EveryMillisecondOfADayComesBackAsItWasRead) {
         char expected[32];
         std::snprintf(expected, sizeof expected, "%02d:%02d:%02d,%03d", h + 1, m, s, f);
         ASSERT_EQ(Written(Shift(timecode, "3600")), expected);
+    }
+}
+
+}  // namespace
+}  // namespace engine
+
+namespace engine {
+namespace {
+
+TEST(ReturnTimecodeSRT, RoundsNearHalfMillisecondsAsTheExactValue) {
+    // Times on and around the half of a millisecond, where a product with 1000 may round the
+    // wrong way: the milliseconds written must be the exact value rounded to three decimals.
+    std::mt19937_64 random(7);
+    for (int i = 0; i < 200000; ++i) {
+        const double half = static_cast<double>(random() % 86'400'000) + 0.5;
+        const double seconds = std::nextafter(half / 1000.0, (random() % 2) ? 0.0 : 1e9);
+        char exact[40];
+        std::snprintf(exact, sizeof exact, "%.3f", seconds);
+        const double rounded = std::strtod(exact, nullptr);
+        ASSERT_EQ(ReturnTimecodeSRT(seconds), ReturnTimecodeSRT(rounded)) << exact;
     }
 }
 

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <random>
 
 namespace platform {
 namespace {
@@ -97,6 +99,37 @@ TEST(Floor, GivesTheLargestWholeNumberNotAbove) {
     EXPECT_EQ(Floor(2.7), 2.0);
     EXPECT_EQ(Floor(-2.5), -3.0);
     EXPECT_EQ(Floor(60.0), 60.0);
+}
+
+}  // namespace
+}  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(Val, ReadsEveryNumberAsTheNearestDouble) {
+    // Short numbers are read without the general parser; both ways must agree to the bit.
+    std::mt19937_64 random(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        const int wholeDigits = static_cast<int>(random() % 12);
+        const int decimals = static_cast<int>(random() % 10);
+        std::string text = random() % 4 == 0 ? "-" : "";
+        for (int d = 0; d < wholeDigits; ++d) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        if (wholeDigits == 0) {
+            text += '0';
+        }
+        if (decimals > 0) {
+            text += '.';
+            for (int d = 0; d < decimals; ++d) {
+                text += static_cast<char>('0' + random() % 10);
+            }
+        }
+        ASSERT_EQ(Val(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
+    EXPECT_EQ(Val("12345678901234567890.5"), 12345678901234567890.5);
+    EXPECT_EQ(Val("0.00000000000000000000000001"), 1e-26);
 }
 
 }  // namespace
