@@ -5,7 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/DialogBackend.h"
@@ -19,60 +22,117 @@ std::string Quoted(const std::string& path) {
     return "\"" + path + "\"";
 }
 
-// The whole file at path, or the reason it could not be read.
+// What a file of the given mode is, for a reason that says why it cannot be read as text.
+std::string KindOf(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a pipe";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "a device";
+    }
+    return "not a plain file";
+}
+
+// Closes the descriptor when the reading ends, however it ends.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+std::string TooLarge(const std::string& path) {
+    return "Cannot read " + Quoted(path) + ": the file is too large to read.";
+}
+
+// The whole file at path, or the reason it could not be read. Only a plain file is read: the
+// file is opened without waiting (a pipe would wait for a writer) and anything else is refused
+// before a byte of it is read (a device such as /dev/zero never ends).
 bool ReadWholeFile(const std::string& path, std::string& content, std::string& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.Get() < 0) {
         error = "Cannot open " + Quoted(path) + ": " + std::strerror(errno) + ".";
         return false;
     }
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        error = S_ISDIR(info.st_mode)
-                    ? Quoted(path) + " is a folder, not a file."
-                    : "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
-        ::close(fd);
+    if (::fstat(fd.Get(), &info) != 0) {
+        error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = Quoted(path) + " is " + KindOf(info.st_mode) + ", not a file.";
+        return false;
+    }
+    const int flags = ::fcntl(fd.Get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
+        return false;
+    }
+    if (info.st_size > 0 && static_cast<std::uintmax_t>(info.st_size) > content.max_size()) {
+        error = TooLarge(path);
         return false;
     }
     // Read into a buffer of the file's size; only a file that grows (or reports no size, as
-    // pipes do) makes it grow.
-    content.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0);
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == content.size()) {
-            char probe[65536];
-            const ssize_t more = ::read(fd, probe, sizeof probe);
-            if (more > 0) {
-                content.append(probe, static_cast<std::size_t>(more));
-                filled += static_cast<std::size_t>(more);
-                continue;
+    // some system files do) makes it grow.
+    try {
+        content.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0);
+        std::size_t filled = 0;
+        for (;;) {
+            if (filled == content.size()) {
+                char probe[65536];
+                const ssize_t more = ::read(fd.Get(), probe, sizeof probe);
+                if (more > 0) {
+                    content.append(probe, static_cast<std::size_t>(more));
+                    filled += static_cast<std::size_t>(more);
+                    continue;
+                }
+                if (more == 0) {
+                    break;
+                }
+                if (errno == EINTR) {
+                    continue;
+                }
+                error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
+                return false;
             }
-            if (more == 0) {
-                break;
+            const ssize_t got = ::read(fd.Get(), content.data() + filled, content.size() - filled);
+            if (got < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
+                return false;
             }
-            if (errno == EINTR) {
-                continue;
+            if (got == 0) {
+                break;  // the file shrank while it was read
             }
-            error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
-            ::close(fd);
-            return false;
+            filled += static_cast<std::size_t>(got);
         }
-        const ssize_t got = ::read(fd, content.data() + filled, content.size() - filled);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
-            ::close(fd);
-            return false;
-        }
-        if (got == 0) {
-            break;  // the file shrank while it was read
-        }
-        filled += static_cast<std::size_t>(got);
+        content.resize(filled);
+    } catch (const std::bad_alloc&) {
+        content = std::string();
+        error = TooLarge(path);
+        return false;
+    } catch (const std::length_error&) {
+        content = std::string();
+        error = TooLarge(path);
+        return false;
     }
-    ::close(fd);
-    content.resize(filled);
     return true;
 }
 
@@ -85,23 +145,32 @@ std::string FolderItem::Name() const {
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() {
     lastError_.clear();
-    std::string content;
-    if (!ReadWholeFile(path_, content, lastError_)) {
-        return nullptr;
-    }
-    const bool littleEndian = content.starts_with("\xFF\xFE");
-    if (littleEndian || content.starts_with("\xFE\xFF")) {
-        try {
-            content = DecodeUtf16ToUtf8(
-                std::string_view(content).substr(2),
-                littleEndian ? Utf16ByteOrder::LittleEndian : Utf16ByteOrder::BigEndian);
-        } catch (const RuntimeException& e) {
-            lastError_ =
-                Quoted(path_) + " starts as UTF-16 text but is not valid UTF-16: " + e.Message();
+    try {
+        std::string content;
+        if (!ReadWholeFile(path_, content, lastError_)) {
             return nullptr;
         }
+        const bool littleEndian = content.starts_with("\xFF\xFE");
+        if (littleEndian || content.starts_with("\xFE\xFF")) {
+            try {
+                content = DecodeUtf16ToUtf8(
+                    std::string_view(content).substr(2),
+                    littleEndian ? Utf16ByteOrder::LittleEndian : Utf16ByteOrder::BigEndian);
+            } catch (const RuntimeException& e) {
+                lastError_ = Quoted(path_) +
+                             " starts as UTF-16 text but is not valid UTF-16: " + e.Message();
+                return nullptr;
+            }
+        }
+        return std::make_unique<TextInputStream>(std::move(content));
+    } catch (const std::bad_alloc&) {
+        lastError_ = TooLarge(path_);
+    } catch (const std::length_error&) {
+        lastError_ = TooLarge(path_);
+    } catch (const std::exception& e) {
+        lastError_ = "Cannot read " + Quoted(path_) + ": " + e.what();
     }
-    return std::make_unique<TextInputStream>(std::move(content));
+    return nullptr;
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() {

@@ -19,8 +19,10 @@ public:
     std::string Name() const;
 
     // The whole file, read at once, as a text stream; nullptr when it cannot be read, with the
-    // reason in LastError(). A UTF-8 byte-order mark at its start is left out; a file that
-    // starts with a UTF-16 byte-order mark (either byte order) is decoded to UTF-8.
+    // reason in LastError(). Only a plain file is read: a folder, device, pipe or socket is
+    // refused without waiting and without reading from it. A UTF-8 byte-order mark at its start is
+    // left out; a file that starts with a UTF-16 byte-order mark (either byte order) is decoded to
+    // UTF-8.
     std::unique_ptr<TextInputStream> OpenAsTextFile();
 
     // A stream that writes the file anew; nullptr when it cannot be made, with the reason in

@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace platform {
@@ -31,6 +32,38 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
+// Why an existing file of the given mode must not be replaced by a new copy; empty when it
+// may. Anything but a plain file would be swapped for one (a device, a pipe or a socket stops
+// being what it was), and a file without its owner's leave to write was protected on purpose:
+// the atomic rename would replace it all the same, since renaming asks only the folder.
+std::string WhyNotReplaced(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "it is a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "it is a pipe, not a file";
+    }
+    if (S_ISSOCK(mode)) {
+        return "it is a socket, not a file";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "it is a device, not a file";
+    }
+    if (!S_ISREG(mode)) {
+        return "it is not a plain file";
+    }
+    if ((mode & S_IWUSR) == 0) {
+        return "the file is read-only";
+    }
+    return "";
+}
+
+// The same for the file at path (after following links); empty when there is none.
+std::string WhyNotReplaced(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? WhyNotReplaced(info.st_mode) : std::string();
+}
+
 }  // namespace
 
 std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::string& path,
@@ -46,8 +79,8 @@ std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::string& pa
     }
     mode_t mode = NewFileMode();
     if (::stat(target.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode)) {
-            error = "Cannot write " + Quoted(path) + ": it is a folder.";
+        if (const std::string why = WhyNotReplaced(info.st_mode); !why.empty()) {
+            error = "Cannot write " + Quoted(path) + ": " + why + ".";
             return nullptr;
         }
         mode = info.st_mode & 07777;
@@ -66,8 +99,15 @@ std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::string& pa
         return nullptr;
     }
     ::fchmod(fd, mode);
-    return std::unique_ptr<TextOutputStream>(
-        new TextOutputStream(fd, std::move(target), std::string(temporary.data())));
+    try {
+        return std::unique_ptr<TextOutputStream>(
+            new TextOutputStream(fd, std::move(target), std::string(temporary.data())));
+    } catch (const std::bad_alloc&) {
+        ::close(fd);
+        ::unlink(temporary.data());
+        error = "Cannot write " + Quoted(path) + ": there is not enough memory.";
+        return nullptr;
+    }
 }
 
 TextOutputStream::TextOutputStream(int fd, std::string targetPath, std::string temporaryPath)
@@ -127,6 +167,9 @@ bool TextOutputStream::Close() {
         fd_ = -1;
         if (result != 0) {
             Fail("Cannot write " + Quoted(targetPath_) + ": " + Reason() + ".");
+        } else if (const std::string why = WhyNotReplaced(targetPath_); !why.empty()) {
+            // Checked again: something else may have taken the target's place meanwhile.
+            Fail("Cannot replace " + Quoted(targetPath_) + ": " + why + ".");
         } else if (::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
             Fail("Cannot replace " + Quoted(targetPath_) + ": " + Reason() + ".");
         }

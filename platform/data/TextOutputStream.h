@@ -14,6 +14,9 @@ namespace platform {
 class TextOutputStream {
 public:
     // A stream for the file at path; nullptr when it cannot be made, with the reason in error.
+    // An existing target (a link is followed) is replaced only when it is a plain file its owner
+    // may write: a folder, device, pipe or socket, or a read-only file, is refused and left as it
+    // is.
     static std::unique_ptr<TextOutputStream> Create(const std::string& path, std::string& error);
 
     ~TextOutputStream();

@@ -20,6 +20,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <thread>
@@ -371,11 +372,38 @@ TEST_F(FaultInjectionTest, FilesThatFailAtOnceWhenOpenedOrRead) {
     ExpectTheNextRequestWorks();
 }
 
-// A pipe chosen as the file: the request must not wait for a writer that never comes.
-// Disabled: the file is opened for reading with a blocking open, which waits until some
-// process opens the pipe for writing, so the application hangs. The watchdog below plays
-// that writer after five seconds so that the test itself ends.
-TEST_F(FaultInjectionTest, DISABLED_PipeChosenAsTheFileIsToldWithoutWaiting) {
+// A plain file too large for the memory: the request says so instead of ending the program.
+// The file is a sparse one of some 4 EiB, more than any address space holds, so that the
+// allocation fails at once whatever the system's overcommit policy. The address sanitizer
+// ends the program on such an allocation instead of failing it, so there the test is skipped.
+TEST_F(FaultInjectionTest, FileTooLargeForTheMemoryIsTold) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer ends the program on a failed allocation";
+#else
+    const std::string large = MountMemoryFileSystem("large", "size=64k");
+    if (large.empty()) {
+        GTEST_SKIP() << skipReason_;
+    }
+    const std::string source = large + "/huge.srt";
+    WriteBytes(source, Subtitles(1));
+    if (::truncate(source.c_str(), std::int64_t{1} << 62) != 0) {
+        GTEST_SKIP() << "cannot make a sparse file of 4 EiB: " << std::strerror(errno);
+    }
+    dialogs.ClearRecords();
+    dialogs.AnswerOpen(source);
+    engine::ImportSRT(host);
+    EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + "Cannot read \"" +
+                                                source + "\": the file is too large to read."));
+    EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
+    EXPECT_EQ(host.cueList.ListCount(), 0);
+    ExpectTheNextRequestWorks();
+#endif
+}
+
+// A pipe chosen as the file: the request must not wait for a writer that never comes. Should
+// it wait all the same, the watchdog below plays that writer after five seconds so that the
+// test itself ends.
+TEST_F(FaultInjectionTest, PipeChosenAsTheFileIsToldWithoutWaiting) {
     const std::string pipe = folder.Path("pipe.srt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0) << std::strerror(errno);
     std::atomic<bool> finished = false;
@@ -397,17 +425,33 @@ TEST_F(FaultInjectionTest, DISABLED_PipeChosenAsTheFileIsToldWithoutWaiting) {
     finished = true;
     watchdog.join();
     EXPECT_FALSE(rescued) << "the request waited for a writer of the pipe";
-    ASSERT_EQ(dialogs.Messages().size(), 1u);
-    EXPECT_THAT(dialogs.Messages()[0], StartsWith(std::string(kCouldNotLoad)));
+    EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + "\"" + pipe +
+                                                "\" is a pipe, not a file."));
+    EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
+    EXPECT_EQ(host.cueList.ListCount(), 0);
     ExpectTheNextRequestWorks();
 }
 
-// A device node chosen as the target must stay the device node it was.
-// Disabled: the copy is written to a temporary file that is then renamed over the chosen
-// path, which replaces the node with a plain file. Here the node is a null device in the
-// test's own memory file system; chosen as /dev/null or /dev/full by a user running as root,
-// it would replace the system's own node.
-TEST_F(FaultInjectionTest, DISABLED_DeviceNodeChosenAsTheTargetStaysADeviceNode) {
+// A device that never ends chosen as the file: it is refused before a byte of it is read,
+// instead of being read into memory until none is left.
+TEST_F(FaultInjectionTest, EndlessDeviceChosenAsTheFileIsRefusedUnread) {
+    for (const std::string device : {"/dev/zero", "/dev/urandom"}) {
+        SCOPED_TRACE(device);
+        dialogs.ClearRecords();
+        dialogs.AnswerOpen(device);
+        engine::ImportSRT(host);
+        EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + "\"" + device +
+                                                    "\" is a device, not a file."));
+        EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
+        EXPECT_EQ(host.cueList.ListCount(), 0);
+    }
+    ExpectTheNextRequestWorks();
+}
+
+// A device node chosen as the target must stay the device node it was, also when it is chosen
+// through a link. Here the node is a null device in the test's own memory file system; chosen
+// as /dev/null or /dev/full by a user running as root, it would be the system's own node.
+TEST_F(FaultInjectionTest, DeviceNodeChosenAsTheTargetStaysADeviceNode) {
     const std::string devices = MountMemoryFileSystem("devices", "size=64k");
     if (devices.empty()) {
         GTEST_SKIP() << skipReason_;
@@ -416,12 +460,81 @@ TEST_F(FaultInjectionTest, DISABLED_DeviceNodeChosenAsTheTargetStaysADeviceNode)
     if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
         GTEST_SKIP() << "cannot make a device node: " << std::strerror(errno);
     }
+    const std::string link = devices + "/link.srt";
+    ASSERT_EQ(::symlink("null.srt", link.c_str()), 0) << std::strerror(errno);
     WriteBytes(folder.Path("movie.srt"), Subtitles(1));
-    RunRequest(folder.Path("movie.srt"), node, dialogs);
+    for (const std::string& chosen : {node, link}) {
+        SCOPED_TRACE(chosen);
+        RunRequest(folder.Path("movie.srt"), chosen, dialogs);
+        EXPECT_EQ(OnlyMessage(dialogs), std::string(kCouldNotWrite) + "Cannot write \"" + chosen +
+                                            "\": it is a device, not a file.");
+        struct stat info {};
+        ASSERT_EQ(::lstat(node.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode)) << "the device node was replaced by a plain file";
+        ASSERT_EQ(::lstat(link.c_str(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link was replaced by a plain file";
+        EXPECT_THAT(NamesIn(devices), ElementsAre("link.srt", "null.srt"));
+    }
+    ExpectTheNextRequestWorks();
+}
+
+// A pipe or a socket chosen as the target stays what it was; a pipe is not written to.
+TEST_F(FaultInjectionTest, PipeOrSocketChosenAsTheTargetStaysWhatItWas) {
+    const std::string pipe = folder.Path("pipe_V2.srt");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0) << std::strerror(errno);
+    const std::string socketPath = folder.Path("socket_V2.srt");
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(listening, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    WriteBytes(folder.Path("movie.srt"), Subtitles(1));
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {pipe, "it is a pipe, not a file."}, {socketPath, "it is a socket, not a file."}};
+    for (const auto& [chosen, reason] : cases) {
+        SCOPED_TRACE(chosen);
+        RunRequest(folder.Path("movie.srt"), chosen, dialogs);
+        EXPECT_EQ(OnlyMessage(dialogs),
+                  std::string(kCouldNotWrite) + "Cannot write \"" + chosen + "\": " + reason);
+    }
+    ::close(listening);
     struct stat info {};
-    ASSERT_EQ(::stat(node.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISCHR(info.st_mode)) << "the device node was replaced by a plain file";
-    EXPECT_THAT(NamesIn(devices), ElementsAre("null.srt"));
+    ASSERT_EQ(::lstat(pipe.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(::lstat(socketPath.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_THAT(folder.Names(), ElementsAre("movie.srt", "pipe_V2.srt", "socket_V2.srt"));
+    ExpectTheNextRequestWorks();
+}
+
+// A copy its owner made read-only is not replaced: renaming over it would need no leave to
+// write the file itself, so the protection would go unnoticed. The source chosen as its own
+// target is no different. The mode bits decide, not the caller's rights (root may write all).
+TEST_F(FaultInjectionTest, ReadOnlyTargetIsToldAndLeftAsItWas) {
+    const std::string target = folder.Path("movie_V2.srt");
+    const std::string source = folder.Path("movie.srt");
+    WriteBytes(target, kOldCopy);
+    WriteBytes(source, Subtitles(2));
+    ASSERT_EQ(::chmod(target.c_str(), 0444), 0);
+    ASSERT_EQ(::chmod(source.c_str(), 0444), 0);
+    ASSERT_EQ(::symlink("movie_V2.srt", folder.Path("link.srt").c_str()), 0);
+
+    for (const std::string& chosen : {target, folder.Path("link.srt"), source}) {
+        SCOPED_TRACE(chosen);
+        RunRequest(source, chosen, dialogs);
+        EXPECT_EQ(OnlyMessage(dialogs), std::string(kCouldNotWrite) + "Cannot write \"" + chosen +
+                                            "\": the file is read-only.");
+        EXPECT_EQ(host.cueList.ListCount(), 2) << "the file was read all the same";
+    }
+    EXPECT_EQ(ReadBytes(target), kOldCopy);
+    EXPECT_EQ(ReadBytes(source), Subtitles(2));
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_THAT(folder.Names(), ElementsAre("link.srt", "movie.srt", "movie_V2.srt"));
     ExpectTheNextRequestWorks();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/data/FolderItem.h"
 
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -59,6 +60,25 @@ TEST(FolderItemTest, GivesNoStreamAndAReasonForWhatCannotBeRead) {
     platform::FolderItem aFolder(folder.Path(""));
     EXPECT_EQ(aFolder.OpenAsTextFile(), nullptr);
     EXPECT_THAT(aFolder.LastError(), HasSubstr("is a folder"));
+}
+
+TEST(FolderItemTest, ReadsNothingFromWhatIsNotAPlainFile) {
+    // An endless device would fill the memory, an empty one would pass for an empty file.
+    for (const std::string device : {"/dev/zero", "/dev/null"}) {
+        platform::FolderItem file(device);
+        EXPECT_EQ(file.OpenAsTextFile(), nullptr);
+        EXPECT_EQ(file.LastError(), "\"" + device + "\" is a device, not a file.");
+    }
+    // A pipe with a writer that keeps it open but never writes: reading would wait forever.
+    TemporaryFolder folder;
+    const std::string pipe = folder.Path("pipe.srt");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const int writer = ::open(pipe.c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    platform::FolderItem file(pipe);
+    EXPECT_EQ(file.OpenAsTextFile(), nullptr);
+    EXPECT_EQ(file.LastError(), "\"" + pipe + "\" is a pipe, not a file.");
+    ::close(writer);
 }
 
 TEST(FolderItemTest, DecodesUtf16InBothByteOrders) {

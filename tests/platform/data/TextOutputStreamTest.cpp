@@ -121,6 +121,49 @@ TEST(TextOutputStreamTest, GivesNoStreamAndAReasonWhereNoFileCanBeMade) {
     EXPECT_THAT(folder.Names(), ElementsAre("sub"));
 }
 
+TEST(TextOutputStreamTest, LeavesWhatIsNotAWritablePlainFileAsItWas) {
+    TemporaryFolder folder;
+    ASSERT_EQ(::mkfifo(folder.Path("pipe.srt").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("pipe.srt", folder.Path("to-pipe.srt").c_str()), 0);
+    WriteBytes(folder.Path("locked.srt"), "kept");
+    ASSERT_EQ(::chmod(folder.Path("locked.srt").c_str(), 0444), 0);
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {folder.Path("pipe.srt"), "it is a pipe, not a file"},
+        {folder.Path("to-pipe.srt"), "it is a pipe, not a file"},
+        {folder.Path("locked.srt"), "the file is read-only"},
+    };
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        platform::FolderItem file(path);
+        EXPECT_EQ(file.CreateTextFile(), nullptr);
+        EXPECT_EQ(file.LastError(), "Cannot write \"" + path + "\": " + reason + ".");
+    }
+    struct stat info {};
+    ASSERT_EQ(::lstat(folder.Path("pipe.srt").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    ASSERT_EQ(::lstat(folder.Path("to-pipe.srt").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(::lstat(folder.Path("locked.srt").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_EQ(ReadBytes(folder.Path("locked.srt")), "kept");
+    EXPECT_THAT(folder.Names(), ElementsAre("locked.srt", "pipe.srt", "to-pipe.srt"));
+}
+
+TEST(TextOutputStreamTest, APipeThatTookTheTargetsPlaceIsNotReplaced) {
+    TemporaryFolder folder;
+    auto stream = platform::FolderItem(folder.Path("late.srt")).CreateTextFile();
+    ASSERT_NE(stream, nullptr);
+    stream->Write("text");
+    ASSERT_EQ(::mkfifo(folder.Path("late.srt").c_str(), 0600), 0);
+    EXPECT_FALSE(stream->Close());
+    EXPECT_EQ(stream->ErrorMessage(),
+              "Cannot replace \"" + folder.Path("late.srt") + "\": it is a pipe, not a file.");
+    struct stat info {};
+    ASSERT_EQ(::lstat(folder.Path("late.srt").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_THAT(folder.Names(), ElementsAre("late.srt"));
+}
+
 TEST(TextOutputStreamTest, AFailedRenameIsReportedAndCleansUp) {
     TemporaryFolder folder;
     auto stream = platform::FolderItem(folder.Path("late.srt")).CreateTextFile();
