@@ -36,7 +36,7 @@ std::string KindOf(mode_t mode) {
     if (S_ISCHR(mode) || S_ISBLK(mode)) {
         return "a device";
     }
-    return "not a plain file";
+    return "a special file";
 }
 
 // Closes the descriptor when the reading ends, however it ends.
