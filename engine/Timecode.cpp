@@ -34,6 +34,21 @@ std::string_view Piece(std::string_view text, char delimiter, int index) {
     return text.substr(begin, std::min(text.find(delimiter, begin), text.size()) - begin);
 }
 
+// Val(field) for a field of a timecode. The fields are almost always a few plain digits
+// ("01", "02,500"), read here directly; anything else goes to Val itself.
+double FieldValue(std::string_view field) {
+    std::size_t digits = 0;
+    std::uint64_t value = 0;
+    while (digits < field.size() && field[digits] >= '0' && field[digits] <= '9' && digits < 15) {
+        value = value * 10 + static_cast<std::uint64_t>(field[digits] - '0');
+        ++digits;
+    }
+    const bool plainDigits =
+        digits > 0 && (digits == field.size() ||
+                       (field[digits] != '.' && (field[digits] < '0' || field[digits] > '9')));
+    return plainDigits ? static_cast<double>(value) : Val(field);
+}
+
 // The number of digits at the start of text.
 std::size_t LeadingDigits(std::string_view text) {
     const auto end =
@@ -85,10 +100,10 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
     const std::string_view secondsAndFraction = Piece(timecode, ':', 2);
     const std::string_view fraction = Piece(secondsAndFraction, ',', 1);
 
-    double base = Val(hours) * 3600.0 + Val(minutes) * 60.0;
-    base = base + Val(secondsAndFraction);  // Val stops at the ",": whole seconds only
+    double base = FieldValue(hours) * 3600.0 + FieldValue(minutes) * 60.0;
+    base = base + FieldValue(secondsAndFraction);  // Val stops at the ",": whole seconds only
 
-    const double offset = Val(host.TextField1().Text());
+    const double offset = FieldValue(host.TextField1().Text());
     const double total = offset + base;
     if (offset == std::floor(offset)) {
         // A whole offset keeps the timecode's own fraction digits exactly as they stood.
