@@ -22,23 +22,14 @@
 #include "platform/data/Listbox.h"
 #include "platform/data/ScriptedDialogBackend.h"
 #include "platform/data/TextField.h"
+#include "support/StandaloneHost.h"
 
 namespace {
 
 using tavrelbench::InputPath;
 using tavrelbench::OutputPath;
 
-class BenchHost : public engine::EngineHost {
-public:
-    BenchHost() { offset.Text("3"); }
-    platform::Listbox& Listbox1() override { return cueList; }
-    platform::TextField& TextField1() override { return offset; }
-    engine::AppProperties& App() override { return app; }
-
-    platform::Listbox cueList;
-    platform::TextField offset;
-    engine::AppProperties app;
-};
+using BenchHost = testing_support::StandaloneHost;
 
 // The floor: read the whole file, write it whole to a new file, flushed to the disk.
 void BM_PlainCopy(benchmark::State& state) {

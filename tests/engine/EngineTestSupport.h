@@ -18,20 +18,11 @@
 #include "platform/data/ScriptedDialogBackend.h"
 #include "platform/data/TextField.h"
 #include "support/Files.h"
+#include "support/StandaloneHost.h"
 
 namespace enginetest {
 
-class TestHost : public engine::EngineHost {
-public:
-    TestHost() { offset.Text("3"); }
-    platform::Listbox& Listbox1() override { return cueList; }
-    platform::TextField& TextField1() override { return offset; }
-    engine::AppProperties& App() override { return app; }
-
-    platform::Listbox cueList;
-    platform::TextField offset;
-    engine::AppProperties app;
-};
+using TestHost = testing_support::StandaloneHost;
 
 using testing_support::ReadBytes;
 using testing_support::TemporaryFolder;
@@ -48,6 +39,15 @@ protected:
     void TearDown() override {
         platform::InstallDialogBackend(nullptr);
         EXPECT_EQ(dialogs.PendingAnswers(), 0u) << "a queued dialog answer was never asked for";
+    }
+
+    // A cue-list row as code other than the reader fills it: cells only, no tag.
+    void AddRow(const std::string& start, const std::string& end, const std::string& text) {
+        const std::int64_t row = host.cueList.ListCount();
+        host.cueList.AddRow("");
+        host.cueList.Cell(row, 0, start);
+        host.cueList.Cell(row, 1, end);
+        host.cueList.Cell(row, 2, text);
     }
 
     // The cells of row as one text: "start | end | text".

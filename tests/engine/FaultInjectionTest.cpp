@@ -64,23 +64,19 @@ public:
     }
 };
 
-// An SRT file of count blocks, and its shifted copy with the offset 3.
-std::string Subtitles(int count) {
+// An SRT file of count blocks, all at timecodeLine.
+std::string Subtitles(int count, std::string_view timecodeLine = "00:00:01,000 --> 00:00:02,000") {
     std::string file;
     for (int i = 1; i <= count; ++i) {
-        file += std::to_string(i) + "\n00:00:01,000 --> 00:00:02,000\nline " + std::to_string(i) +
-                " of a subtitle long enough to take some room\n\n";
+        file += std::to_string(i) + "\n" + std::string(timecodeLine) + "\nline " +
+                std::to_string(i) + " of a subtitle long enough to take some room\n\n";
     }
     return file;
 }
 
+// The shifted copy of Subtitles(count) with the offset 3.
 std::string ShiftedSubtitles(int count) {
-    std::string file;
-    for (int i = 1; i <= count; ++i) {
-        file += std::to_string(i) + "\n00:00:04,000 --> 00:00:05,000\nline " + std::to_string(i) +
-                " of a subtitle long enough to take some room\n\n";
-    }
-    return file;
+    return Subtitles(count, "00:00:04,000 --> 00:00:05,000");
 }
 
 // What an existing copy holds: bytes that no writer of ours would make.

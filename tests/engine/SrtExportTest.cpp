@@ -9,17 +9,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-class DoSRTTest : public EngineTest {
-protected:
-    // A cue-list row as code other than the reader fills it: cells only, no tag.
-    void AddRow(const std::string& start, const std::string& end, const std::string& text) {
-        const std::int64_t row = host.cueList.ListCount();
-        host.cueList.AddRow("");
-        host.cueList.Cell(row, 0, start);
-        host.cueList.Cell(row, 1, end);
-        host.cueList.Cell(row, 2, text);
-    }
-};
+using DoSRTTest = EngineTest;
 
 TEST_F(DoSRTTest, CopiesTheRowsAndConvertsTheirTimecodes) {
     host.app.srtName = "movie.srt";

@@ -17,14 +17,6 @@ using ::testing::StartsWith;
 
 class ShiftedCopyTest : public EngineTest {
 protected:
-    void AddRow(const std::string& start, const std::string& end, const std::string& text) {
-        const std::int64_t row = host.cueList.ListCount();
-        host.cueList.AddRow("");
-        host.cueList.Cell(row, 0, start);
-        host.cueList.Cell(row, 1, end);
-        host.cueList.Cell(row, 2, text);
-    }
-
     std::string Export(const std::string& name = "out.srt") {
         dialogs.AnswerSave(folder.Path(name));
         engine::DoSRT(host);

@@ -9,25 +9,14 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/core/Text.h"
+#include "support/StandaloneHost.h"
 
 namespace engine {
 namespace {
 
-class OffsetHost : public EngineHost {
-public:
-    explicit OffsetHost(std::string offset) { field_.Text(std::move(offset)); }
-    platform::Listbox& Listbox1() override { return listbox_; }
-    platform::TextField& TextField1() override { return field_; }
-    AppProperties& App() override { return app_; }
-
-private:
-    platform::Listbox listbox_;
-    platform::TextField field_;
-    AppProperties app_;
-};
-
 std::string Shift(std::string_view timecode, std::string offset) {
-    OffsetHost host(std::move(offset));
+    testing_support::StandaloneHost host;
+    host.offset.Text(std::move(offset));
     return TimecodeSRTImport(host, timecode);
 }
 
