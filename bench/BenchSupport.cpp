@@ -1,21 +1,23 @@
 #include "BenchSupport.h"
 
-#include <stdlib.h>
 #include <sys/resource.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "support/Files.h"
 
 namespace tavrelbench {
 
 namespace {
 
 long cueCount = 1000000;
-std::filesystem::path folder;
+std::unique_ptr<testing_support::TemporaryFolder> folder;
 std::string inputPath;
 std::string outputPath;
 std::size_t inputSize = 0;
@@ -70,10 +72,9 @@ long CueCount() {
 
 // Subtitle lines of everyday length, some with accented letters, dashes and CJK text.
 void GenerateInput() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tavrel-bench-XXXXXX").string();
-    folder = ::mkdtemp(pattern.data());
-    inputPath = (folder / "movie.srt").string();
-    outputPath = (folder / "movie_V2.srt").string();
+    folder = std::make_unique<testing_support::TemporaryFolder>();
+    inputPath = folder->Path("movie.srt");
+    outputPath = folder->Path("movie_V2.srt");
 
     static const char* const firstLines[] = {
         "I told you we would be late again,",
@@ -112,9 +113,7 @@ void GenerateInput() {
 }
 
 void RemoveFiles() {
-    if (!folder.empty()) {
-        std::filesystem::remove_all(folder);
-    }
+    folder.reset();
 }
 
 const std::string& InputPath() {

@@ -12,7 +12,8 @@
 //   FontUnits                   1 byte, unsigned
 //
 // The list has no header and no terminator; entries follow one another directly. Reading is
-// kept apart from applying (SetProperties, in the window layer) so that it needs no toolkit.
+// kept apart from applying (SetProperties, beside it in this layer), so that a list can be read
+// and checked without a target to apply it to.
 
 #include <array>
 #include <cstdint>

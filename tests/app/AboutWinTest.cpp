@@ -17,14 +17,11 @@
 #include "app/MainMenuBar.h"
 #include "platform/core/Runtime.h"
 #include "platform/ui/Window.h"
+#include "support/EventLoop.h"
 
 namespace {
 
-void Settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
+using testing_support::Settle;
 
 platform::ui::Window* OpenAbout() {
     return platform::ui::GetImplicitWindow("AboutWin.AboutWin");

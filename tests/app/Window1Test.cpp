@@ -28,9 +28,13 @@
 #include "platform/data/ScriptedDialogBackend.h"
 #include "platform/ui/FrameworkRuntime.h"
 #include "platform/ui/QtDialogBackend.h"
+#include "support/EventLoop.h"
 #include "support/ModalDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 namespace {
+
+using testing_support::Settle;
 
 const QByteArray kTwoBlocks =
     "1\n00:00:01,000 --> 00:00:04,000\nHello\nworld\n\n"
@@ -39,12 +43,6 @@ const QByteArray kTwoBlocks =
 const QByteArray kTwoBlocksShiftedBy3 =
     "1\n00:00:04,000 --> 00:00:07,000\nHello\nworld\n\n"
     "2\n00:00:08,500 --> 00:00:10,250\nIt's fine\n\n";
-
-// Lets windows closed by a test go before the next one starts.
-void ReleaseClosedWindows() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
 
 void CloseWindow(std::string_view className) {
     if (platform::ui::Window* window = platform::ui::GetImplicitWindow(className)) {
@@ -58,7 +56,6 @@ class Window1Test : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
-        platform::InstallDialogBackend(&dialogs_);
         tavrel::EarlyStartup();
         platform::ui::RunFrameworkInitialization(tavrel::LateStartup);
     }
@@ -66,9 +63,8 @@ protected:
     void TearDown() override {
         CloseWindow("AboutWin.AboutWin");
         CloseWindow("Window1.Window1");
-        ReleaseClosedWindows();
+        Settle();
         platform::ui::RuntimePerformFinalizers();
-        platform::InstallDialogBackend(nullptr);
     }
 
     tavrel::Window1& Main() { return ::Window1(); }
@@ -93,6 +89,7 @@ protected:
 
     QTemporaryDir folder_;
     platform::ScriptedDialogBackend dialogs_;
+    testing_support::InstalledDialogs installedDialogs_{dialogs_};
 };
 
 TEST_F(Window1Test, StartUpBuildsTheMainWindowFromItsLists) {
@@ -312,20 +309,17 @@ TEST_F(Window1Test, ARequestThroughQtsOwnFileDialogs) {
 // The start-up path from Main to the event loop and back, as main() runs it.
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        platform::ui::RuntimeInit(argc_, argv_);
-        platform::InstallDialogBackend(&dialogs_);
-    }
+    void SetUp() override { platform::ui::RuntimeInit(argc_, argv_); }
     void TearDown() override {
         CloseWindow("Window1.Window1");
-        ReleaseClosedWindows();
+        Settle();
         platform::ui::RuntimePerformFinalizers();
-        platform::InstallDialogBackend(nullptr);
     }
 
     int argc_ = 0;
     char** argv_ = nullptr;
     platform::ScriptedDialogBackend dialogs_;
+    testing_support::InstalledDialogs installedDialogs_{dialogs_};
 };
 
 TEST_F(StartupTest, MainRunsTheEventLoopWithTheMainWindowUntilTheApplicationQuits) {

@@ -13,17 +13,19 @@
 
 #include "engine/AppProperties.h"
 #include "engine/EngineHost.h"
-#include "platform/data/DialogBackend.h"
 #include "platform/data/Listbox.h"
 #include "platform/data/ScriptedDialogBackend.h"
 #include "platform/data/TextField.h"
 #include "support/Files.h"
+#include "support/ScriptedDialogs.h"
 #include "support/StandaloneHost.h"
 
 namespace enginetest {
 
 using TestHost = testing_support::StandaloneHost;
 
+using testing_support::InstalledDialogs;
+using testing_support::NamesIn;
 using testing_support::ReadBytes;
 using testing_support::TemporaryFolder;
 using testing_support::WriteBytes;
@@ -35,9 +37,7 @@ inline std::string DataFile(std::string_view name) {
 // A test with a host, a temporary folder and the scripted dialogs installed.
 class EngineTest : public ::testing::Test {
 protected:
-    void SetUp() override { platform::InstallDialogBackend(&dialogs); }
     void TearDown() override {
-        platform::InstallDialogBackend(nullptr);
         EXPECT_EQ(dialogs.PendingAnswers(), 0u) << "a queued dialog answer was never asked for";
     }
 
@@ -59,6 +59,7 @@ protected:
     TestHost host;
     TemporaryFolder folder;
     platform::ScriptedDialogBackend dialogs;
+    InstalledDialogs installedDialogs{dialogs};
 };
 
 }  // namespace enginetest

@@ -83,15 +83,6 @@ std::string ShiftedSubtitles(int count) {
 constexpr char kOldCopyBytes[] = "\xEF\xBB\xBFold copy\r\n\0\xFF|`\r\n";
 const std::string kOldCopy(kOldCopyBytes, sizeof kOldCopyBytes - 1);
 
-std::vector<std::string> NamesIn(const std::string& path) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 class FaultInjectionTest : public EngineTest {
 protected:
     void TearDown() override {

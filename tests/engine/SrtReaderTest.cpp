@@ -232,8 +232,8 @@ TEST_F(ImportSRTTest, EndMissingAltogetherIsRefused) {
 }
 
 TEST_F(ImportSRTTest, RefusedTimecodeStillLetsTheWholeFileSetTheLineBreakSymbol) {
-    // The file is cut into blocks whole before the first row is made, so a two-line block
-    // behind the refused timecode has already set the symbol.
+    // The line-break symbol goes by the whole file: after a refused timecode the reader still
+    // looks through the blocks behind it, and a two-line block there sets the symbol.
     RefusedRequest("1\n00:00:01 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\nC\n");
     EXPECT_EQ(host.app.lineBreakSymbol, "|");
     ASSERT_EQ(host.cueList.ListCount(), 1);

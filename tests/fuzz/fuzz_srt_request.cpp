@@ -4,8 +4,6 @@
 // Any exception that escapes, a crash, a sanitizer report or a hang is a fault, and so is a copy
 // whose blocks do not match the cue list or a temporary file left in the folder.
 
-#include <fcntl.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <cstddef>
@@ -16,26 +14,15 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/AppProperties.h"
-#include "engine/EngineHost.h"
 #include "engine/SrtReader.h"
-#include "platform/data/DialogBackend.h"
-#include "platform/data/Listbox.h"
 #include "platform/data/ScriptedDialogBackend.h"
-#include "platform/data/TextField.h"
+#include "support/Files.h"
+#include "support/ScriptedDialogs.h"
+#include "support/StandaloneHost.h"
 
 namespace {
 
-class FuzzHost : public engine::EngineHost {
-public:
-    platform::Listbox& Listbox1() override { return cueList; }
-    platform::TextField& TextField1() override { return offset; }
-    engine::AppProperties& App() override { return app; }
-
-    platform::Listbox cueList;
-    platform::TextField offset;
-    engine::AppProperties app;
-};
+using testing_support::StandaloneHost;
 
 // Offsets as typed in the offset field: whole, negative, huge, with a fraction, and texts that
 // are not numbers at all.
@@ -63,30 +50,12 @@ void Fail(const char* what) {
 
 // One folder for the whole run, on a memory file system when there is one, so that the
 // writer's flush to the disk costs nothing; removed when the fuzzer exits normally.
-class WorkFolder {
-public:
-    WorkFolder() {
-        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                               ? std::filesystem::path("/dev/shm")
-                                               : std::filesystem::temp_directory_path();
-        std::string pattern = (base / "tavrel-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            Fail("cannot make the work folder");
-        }
-        folder = pattern;
-        source = folder + "/movie.srt";
-        target = folder + "/movie_V2.srt";
-    }
-    ~WorkFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-    WorkFolder(const WorkFolder&) = delete;
-    WorkFolder& operator=(const WorkFolder&) = delete;
-
-    std::string folder;
-    std::string source;
-    std::string target;
+struct WorkFolder {
+    testing_support::TemporaryFolder folder{std::filesystem::is_directory("/dev/shm")
+                                                ? std::filesystem::path("/dev/shm")
+                                                : std::filesystem::temp_directory_path()};
+    std::string source = folder.Path("movie.srt");
+    std::string target = folder.Path("movie_V2.srt");
 };
 
 WorkFolder& Work() {
@@ -94,40 +63,10 @@ WorkFolder& Work() {
     return work;
 }
 
-void WriteWhole(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        Fail("cannot write the input file");
-    }
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n <= 0) {
-            Fail("cannot write the input file");
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    ::close(fd);
-}
-
-bool ReadWhole(const std::string& path, std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    bytes.clear();
-    char buffer[65536];
-    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) {
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return true;
-}
-
 // The copy holds one block per cue-list row, in row order: the row's number from 1, its
 // timecodes as exported, its text lines (which, joined by "|", give the row's text cell; an
 // empty text is one empty line) and an empty line, with nothing after the last block.
-void CheckCopy(const std::string& copy, FuzzHost& host) {
+void CheckCopy(const std::string& copy, StandaloneHost& host) {
     std::vector<std::string_view> lines;
     std::string_view rest = copy;
     while (!rest.empty()) {
@@ -185,15 +124,14 @@ void CheckCopy(const std::string& copy, FuzzHost& host) {
 
 // The work folder holds only the input and, when one was written, the copy.
 void CheckFolder(const WorkFolder& work, bool copyWritten) {
-    std::size_t entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(work.folder)) {
-        const std::string path = entry.path().string();
-        if (path != work.source && !(copyWritten && path == work.target)) {
-            Fail("a stray file is left in the folder");
-        }
-        ++entries;
+    const std::vector<std::string> expected =
+        copyWritten ? std::vector<std::string>{"movie.srt", "movie_V2.srt"}
+                    : std::vector<std::string>{"movie.srt"};
+    const std::vector<std::string> names = work.folder.Names();
+    if (names.size() > expected.size()) {
+        Fail("a stray file is left in the folder");
     }
-    if (entries != (copyWritten ? 2u : 1u)) {
+    if (names != expected) {
         Fail("the input or the copy is missing from the folder");
     }
 }
@@ -209,32 +147,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bytes.remove_prefix(1);
     }
     ::unlink(work.target.c_str());
-    WriteWhole(work.source, bytes);
+    testing_support::WriteBytes(work.source, bytes);
 
-    FuzzHost host;
+    StandaloneHost host;
     host.offset.Text(std::string(offset));
     platform::ScriptedDialogBackend dialogs;
     dialogs.AnswerOpen(work.source);
     dialogs.AnswerSave(work.target);
-    platform::InstallDialogBackend(&dialogs);
-    try {
-        engine::ImportSRT(host);
-    } catch (...) {
-        Fail("an exception escaped the request");
+    {
+        testing_support::InstalledDialogs installed(dialogs);
+        try {
+            engine::ImportSRT(host);
+        } catch (...) {
+            Fail("an exception escaped the request");
+        }
     }
-    platform::InstallDialogBackend(nullptr);
 
     const bool written = !dialogs.Launched().empty();
-    std::string copy;
+    CheckFolder(work, written);
     if (written) {
         if (!dialogs.Messages().empty() || dialogs.Launched().size() != 1 ||
             dialogs.Launched()[0] != work.target) {
             Fail("a written copy came with a message or was opened twice");
         }
-        if (!ReadWhole(work.target, copy)) {
-            Fail("the copy was opened but is not there");
-        }
-        CheckCopy(copy, host);
+        CheckCopy(testing_support::ReadBytes(work.target), host);
     } else {
         if (dialogs.Messages().size() != 1) {
             Fail("a request that wrote nothing did not say why, exactly once");
@@ -249,6 +185,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Fail("a refused file still asked where to write");
         }
     }
-    CheckFolder(work, written);
     return 0;
 }

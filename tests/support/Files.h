@@ -1,30 +1,22 @@
 #pragma once
 
 // Files for tests: a temporary folder of a test's own, and whole files written and read as bytes.
+// Each fails loudly, with an exception, rather than leave a test looking at the wrong file.
 
-#include <stdlib.h>
-
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace testing_support {
 
-// A folder of its own under the system's temporary folder, removed with everything in it.
+// A folder of its own under base (the system's temporary folder unless told), removed with
+// everything in it.
 class TemporaryFolder {
 public:
-    TemporaryFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavrel-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TemporaryFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    explicit TemporaryFolder(
+        const std::filesystem::path& base = std::filesystem::temp_directory_path());
+    ~TemporaryFolder();
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
@@ -32,27 +24,19 @@ public:
     const std::filesystem::path& Folder() const { return path_; }
 
     // The names of the files in the folder, sorted.
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Names() const;
 
 private:
     std::filesystem::path path_;
 };
 
-inline void WriteBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+// The names of the files in folder, sorted.
+std::vector<std::string> NamesIn(const std::filesystem::path& folder);
 
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+// Writes bytes as the whole file at path, replacing what was there.
+void WriteBytes(const std::string& path, std::string_view bytes);
+
+// The whole file at path.
+std::string ReadBytes(const std::string& path);
 
 }  // namespace testing_support

@@ -118,11 +118,12 @@ TEST(FolderItemTest, RefusesBadUtf16WithItsPlace) {
 
 TEST(FolderItemTest, LaunchHandsTheFileToTheBackend) {
     platform::ScriptedDialogBackend dialogs;
-    platform::InstallDialogBackend(&dialogs);
-    EXPECT_TRUE(platform::FolderItem("/x/y.srt").Launch(true));
-    dialogs.LaunchSucceeds(false);
-    EXPECT_FALSE(platform::FolderItem("/x/z.srt").Launch(true));
-    platform::InstallDialogBackend(nullptr);
+    {
+        datatest::InstalledDialogs installed(dialogs);
+        EXPECT_TRUE(platform::FolderItem("/x/y.srt").Launch(true));
+        dialogs.LaunchSucceeds(false);
+        EXPECT_FALSE(platform::FolderItem("/x/z.srt").Launch(true));
+    }
     EXPECT_THAT(dialogs.Launched(), ElementsAre("/x/y.srt", "/x/z.srt"));
 }
 

@@ -6,16 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
+#include "DataTestSupport.h"
 #include "platform/data/PropertyList.h"
 #include "platform/data/PropertyListSource.h"
 
 namespace {
 
+using datatest::ReadBytes;
 using platform::ColorBytes;
 using platform::PropertyEntry;
 using platform::PropertyType;
@@ -46,21 +46,13 @@ constexpr StoredList kStoredLists[] = {
     {"AboutWin.PushButton1", "PushButton", 29, "InitialParent \0\0\0\0"sv},
 };
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    EXPECT_TRUE(in) << "cannot open " << path;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return std::move(bytes).str();
-}
-
 std::string PropertiesPath(std::string_view name, std::string_view extension) {
     return std::string(TAVREL_SOURCE_DIR) + "/resources/properties/" + std::string(name) +
            std::string(extension);
 }
 
 std::string StoredBytes(std::string_view name) {
-    return ReadFile(PropertiesPath(name, ".bin"));
+    return ReadBytes(PropertiesPath(name, ".bin"));
 }
 
 std::vector<PropertyEntry> Stored(std::string_view name, std::string_view className) {
@@ -96,7 +88,7 @@ TEST(PropertyListStored, EveryBinaryIsTheEncodingOfItsSourceForTheSameClass) {
     for (const StoredList& list : kStoredLists) {
         SCOPED_TRACE(list.name);
         const platform::EncodedPropertyList encoded = platform::EncodePropertyListSource(
-            list.name, ReadFile(PropertiesPath(list.name, ".txt")));
+            list.name, ReadBytes(PropertiesPath(list.name, ".txt")));
         EXPECT_EQ(encoded.className, list.className);
         EXPECT_TRUE(encoded.bytes == StoredBytes(list.name))
             << "the binary is out of date: run the property_lists target";

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "DataTestSupport.h"
 #include "platform/core/Exceptions.h"
 #include "platform/data/Dialogs.h"
 
@@ -12,9 +13,8 @@ using ::testing::ElementsAre;
 
 class DialogsTest : public ::testing::Test {
 protected:
-    void SetUp() override { platform::InstallDialogBackend(&dialogs); }
-    void TearDown() override { platform::InstallDialogBackend(nullptr); }
     platform::ScriptedDialogBackend dialogs;
+    datatest::InstalledDialogs installed{dialogs};
 };
 
 TEST_F(DialogsTest, AnswersInTheOrderQueuedAndRecordsWhatWasAsked) {

@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers for the window-layer tests: property lists written as readable source, a window
-// class whose events tests can watch, and a dialog backend that records what it is shown.
+// Helpers for the window-layer tests: property lists written as readable source and a window
+// class whose events tests can watch; the shared test support besides.
 
 #include <functional>
 #include <memory>
@@ -12,12 +12,15 @@
 #include <QCoreApplication>
 #include <QTest>
 
-#include "platform/data/DialogBackend.h"
 #include "platform/data/PropertyListSource.h"
-#include "platform/data/ScriptedDialogBackend.h"
 #include "platform/ui/Window.h"
+#include "support/EventLoop.h"
+#include "support/ScriptedDialogs.h"
 
 namespace uitest {
+
+using testing_support::ScriptedDialogs;
+using testing_support::Settle;
 
 // The stored bytes of a list given as source lines (the first names the class).
 inline std::string List(std::string_view source) {
@@ -58,24 +61,6 @@ inline std::shared_ptr<TestWindow> BuiltWindow() {
     auto window = std::make_shared<TestWindow>();
     window->Constructor();
     return window;
-}
-
-// Installs a scripted dialog backend for the lifetime of the object.
-class ScriptedDialogs {
-public:
-    ScriptedDialogs() { platform::InstallDialogBackend(&backend); }
-    ~ScriptedDialogs() { platform::InstallDialogBackend(nullptr); }
-    ScriptedDialogs(const ScriptedDialogs&) = delete;
-    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
-
-    platform::ScriptedDialogBackend backend;
-};
-
-// Lets posted events, queued calls and deferred deletions run.
-inline void Settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 }  // namespace uitest
