@@ -46,9 +46,65 @@ TEST(TimecodeSRTImport, IgnoresFurtherFieldsAndReadsWhatFollowsTheMilliseconds) 
 }
 
 TEST(TimecodeSRTImport, RaisesOutOfBoundsWhenAFieldIsMissing) {
-    for (const char* broken : {"00:01", "00:01:02", "", "1,5", "00:01:02.500"}) {
+    // One field, no digit, a field below zero, or a fourth field behind whole seconds.
+    for (const char* broken : {"", "1,5", "01", "00:00:01:00", ":", "-", "ab:cd", "-:,",
+                               "00:-5:00,000", "00:00:01:00:00"}) {
         EXPECT_THROW(Shift(broken, "3"), platform::OutOfBoundsException) << broken;
     }
+}
+
+TEST(TimecodeSRTImport, ReadsNegativeTimesAndTimesWithoutHoursOrFraction) {
+    struct Case {
+        const char* timecode;
+        const char* offset;
+        const char* shifted;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"00:01:02", "10", "72.", "00:01:12,000"},  // whole seconds
+        {"00:01", "3", "4.", "00:00:04,000"},       // minutes and seconds
+        {"01:39", "3", "102.", "00:01:42,000"},
+        {"00:11,000", "3", "14.000", "00:00:14,000"},
+        {"00:01:02.500", "10", "72.500", "00:01:12,500"},  // "." before the fraction
+        {"-0:00:04,567", "3", "-1.567", "00:00:00,000"},   // the minus is the whole time's
+        {"-00:00:02,345", "3", "0.655", "00:00:00,655"},
+        {"-00:00:02,345", "0", "-2.345", "00:00:00,000"},
+        {"-00:00:03", "3", "0.000", "00:00:00,000"},
+        {"-01:00,5", "61.25", "0.750", "00:00:00,750"},
+        {" - 00:00:01,5", "2", "0.500", "00:00:00,500"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Shift(c.timecode, c.offset), c.shifted) << c.timecode << " + " << c.offset;
+        EXPECT_EQ(Written(Shift(c.timecode, c.offset)), c.written) << c.timecode;
+    }
+}
+
+TEST(TimecodeSRTImport, FractionsOfAnyLengthGiveTheExactTime) {
+    const std::string zeros(398, '0');
+    EXPECT_EQ(Shift("00:01:00," + zeros, "0.5"), "60.5" + zeros.substr(1));
+    EXPECT_EQ(Written(Shift("00:01:00," + zeros, "0.5")), "00:01:00,500");
+    EXPECT_EQ(Written(Shift("00:01:00," + zeros, "0")), "00:01:00,000");
+    EXPECT_EQ(Written(Shift("00:00:00,000" + std::string(324, '0') + "45", "0")), "00:00:00,000");
+    EXPECT_EQ(Written(Shift("00:00:01," + zeros + "1", "-0.5")), "00:00:00,500");
+}
+
+TEST(TimecodeSRTImport, RefusesTimesTooLargeToComputeToTheMillisecond) {
+    const std::string hugeField = "1" + std::string(309, '0');
+    const std::pair<std::string, std::string> tooLarge[] = {
+        {hugeField + ":00:00,000", "3"},        {"00:" + hugeField + ":00,000", "3"},
+        {"00:00:" + hugeField + ",000", "0.5"}, {"-" + hugeField + ":00:00,000", "3"},
+        {"5000000000:00:00,123", "0"},          {"1000000000:00:00,000", "0"},
+        {"999999999:59:59,999", "3600"},        {"00:00:01,000", "99999999999999999999"},
+    };
+    for (const auto& [timecode, offset] : tooLarge) {
+        EXPECT_THROW(Shift(timecode, offset), TimecodeTooLargeException) << timecode;
+    }
+    // Below zero every time is written as zero, however far below.
+    EXPECT_EQ(Written(Shift("00:00:01,000", "-99999999999999999999")), "00:00:00,000");
+    EXPECT_EQ(Written(Shift("-999999999:00:00,000", "0.5")), "00:00:00,000");
+    // Just below the limit every millisecond is still there.
+    EXPECT_EQ(Written(Shift("999999999:59:59,999", "0")), "999999999:59:59,999");
+    EXPECT_EQ(Written(Shift("999999999:59:58,999", "0.5")), "999999999:59:59,499");
 }
 
 TEST(TimecodeSRTImport, AnOffsetWithAFractionGivesTheExactShiftedTime) {
