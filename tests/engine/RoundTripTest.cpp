@@ -62,15 +62,6 @@ std::string Escaped(const std::string& bytes) {
     return shown;
 }
 
-// The plain form of a time: hours in two digits or more, "," before the milliseconds.
-std::string SrtTime(std::int64_t ms) {
-    char text[48];
-    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld,%03lld",
-                  static_cast<long long>(ms / 3'600'000), static_cast<long long>(ms / 60'000 % 60),
-                  static_cast<long long>(ms / 1000 % 60), static_cast<long long>(ms % 1000));
-    return text;
-}
-
 class Generator {
 public:
     explicit Generator(unsigned seed) : rng_(seed) {}
@@ -255,8 +246,8 @@ std::string PlainForm(const std::vector<Cue>& cues, std::int64_t offset) {
     for (std::size_t k = 0; k < cues.size(); ++k) {
         const Cue& cue = cues[k];
         copy += std::to_string(k + 1) + "\n";
-        copy += SrtTime(std::max<std::int64_t>(0, cue.startMs + offset * 1000)) + " --> " +
-                SrtTime(std::max<std::int64_t>(0, cue.endMs + offset * 1000));
+        copy += PlainSrtTime(std::max<std::int64_t>(0, cue.startMs + offset * 1000)) + " --> " +
+                PlainSrtTime(std::max<std::int64_t>(0, cue.endMs + offset * 1000));
         if (!cue.trailingText.empty()) {
             copy += " " + cue.trailingText;
         }

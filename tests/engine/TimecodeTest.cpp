@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <random>
 
+#include "EngineTestSupport.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Text.h"
-#include "support/StandaloneHost.h"
 
 namespace engine {
 namespace {
@@ -144,8 +143,8 @@ TEST(ReturnTimecodeSRT, ARemainderThatRoundsToAFullMinuteCarries) {
 }
 
 TEST(ReturnTimecodeSRT, HugeTimesKeepEveryDigitOfTheirHours) {
-    const std::string written = ReturnTimecodeSRT(1e17);
-    EXPECT_EQ(written.substr(0, written.find(':')), platform::Str(platform::Floor(1e17 / 3600)));
+    // 1e17 s = 27777777777777 h (99999999999997200 s) + 2800 s.
+    EXPECT_EQ(ReturnTimecodeSRT(1e17), "27777777777777:46:40.000");
     EXPECT_EQ(ReturnTimecodeSRT(std::numeric_limits<double>::max()).find('e'), std::string::npos);
 }
 
@@ -163,13 +162,9 @@ TEST(TimecodeRoad, FromTheFileToTheCopy) {
 
 TEST(TimecodeRoad, EveryMillisecondOfADayComesBackAsItWasRead) {
     // Every whole-offset shift of a three-digit timecode must come back exactly.
-    for (int ms = 0; ms < 86'400'000; ms += 997) {
-        const int h = ms / 3'600'000, m = ms / 60'000 % 60, s = ms / 1000 % 60, f = ms % 1000;
-        char timecode[32];
-        std::snprintf(timecode, sizeof timecode, "%02d:%02d:%02d,%03d", h, m, s, f);
-        char expected[32];
-        std::snprintf(expected, sizeof expected, "%02d:%02d:%02d,%03d", h + 1, m, s, f);
-        ASSERT_EQ(Written(Shift(timecode, "3600")), expected);
+    for (std::int64_t ms = 0; ms < 86'400'000; ms += 997) {
+        ASSERT_EQ(Written(Shift(enginetest::PlainSrtTime(ms), "3600")),
+                  enginetest::PlainSrtTime(ms + 3'600'000));
     }
 }
 
@@ -179,17 +174,30 @@ TEST(TimecodeRoad, EveryMillisecondOfADayComesBackAsItWasRead) {
 namespace engine {
 namespace {
 
+__extension__ typedef __int128 Int128;
+
+// Whether seconds, a Double of (0, 2^20), lies above (2k + 1) / 2000, the half between the
+// milliseconds k and k + 1: decided in whole numbers on its exact binary value.
+bool AboveTheHalfAfter(double seconds, std::int64_t k) {
+    int exponent = 0;
+    const double fraction = std::frexp(seconds, &exponent);  // seconds = fraction * 2^exponent
+    const auto mantissa = static_cast<Int128>(std::ldexp(fraction, 53));
+    // seconds * 2000 > 2k + 1  <=>  mantissa * 2000 > (2k + 1) * 2^(53 - exponent)
+    return mantissa * 2000 > static_cast<Int128>(2 * k + 1) << (53 - exponent);
+}
+
 TEST(ReturnTimecodeSRT, RoundsNearHalfMillisecondsAsTheExactValue) {
     // Times on and around the half of a millisecond, where a product with 1000 may round the
     // wrong way: the milliseconds written must be the exact value rounded to three decimals.
     std::mt19937_64 random(7);
     for (int i = 0; i < 200000; ++i) {
-        const double half = static_cast<double>(random() % 86'400'000) + 0.5;
-        const double seconds = std::nextafter(half / 1000.0, (random() % 2) ? 0.0 : 1e9);
-        char exact[40];
-        std::snprintf(exact, sizeof exact, "%.3f", seconds);
-        const double rounded = std::strtod(exact, nullptr);
-        ASSERT_EQ(ReturnTimecodeSRT(seconds), ReturnTimecodeSRT(rounded)) << exact;
+        const auto k = static_cast<std::int64_t>(random() % 86'400'000);
+        const double half = (static_cast<double>(k) + 0.5) / 1000.0;
+        const double seconds = std::nextafter(half, (random() % 2) ? 0.0 : 1e9);
+        const std::int64_t expected = AboveTheHalfAfter(seconds, k) ? k + 1 : k;
+        ASSERT_EQ(platform::Replace(ReturnTimecodeSRT(seconds), ".", ","),
+                  enginetest::PlainSrtTime(expected))
+            << platform::Str(seconds);
     }
 }
 

@@ -102,6 +102,16 @@ TEST(Format, PadsTheWholePartAndRoundsToTheMasksDecimals) {
     EXPECT_EQ(Format(-1e308, "0.00").size(), 1 + 309 + 3u);
 }
 
+TEST(TrimBlanks, LeavesOutSpacesAndTabsAtBothEndsOnly) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", ""},       {" \t ", ""},       {" a b\t", "a b"},          {"\t7", "7"},
+        {"7\t\t", "7"}, {"\na\r", "\na\r"}, {"\xA0x\xA0", "\xA0x\xA0"},
+    };
+    for (const auto& [text, trimmed] : cases) {
+        EXPECT_EQ(TrimBlanks(text), trimmed) << text;
+    }
+}
+
 TEST(Floor, GivesTheLargestWholeNumberNotAbove) {
     EXPECT_EQ(Floor(2.7), 2.0);
     EXPECT_EQ(Floor(-2.5), -3.0);
