@@ -1,61 +1,102 @@
 #include "engine/SrtBlockReader.h"
 
+#include <optional>
+#include <string>
+
 #include "engine/SrtReadError.h"
+#include "platform/core/Text.h"
 
 namespace engine {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
+constexpr std::string_view firstTimecodeLine =
+    "expected the first timecode line (such as 00:00:01,000 --> 00:00:04,000)";
 
 }  // namespace
 
 SrtBlockReader::SrtBlockReader(platform::TextInputStream& stream) : stream_(stream) {
-    hasNext_ = ReadLine(next_);
-    nextIsTimecode_ = hasNext_ && IsTimecodeLine(next_);
-    Advance();
-    while (hasCurrent_ && current_.empty()) {
-        Advance();
+    std::string_view line;
+    bool any = ReadLine(line);
+    while (any && line.empty()) {
+        any = ReadLine(line);
     }
-    if (!hasCurrent_) {
+    if (!any) {
         throw SrtReadError(linesRead_, linesRead_ <= 1
                                            ? "expected a subtitle block, but the file is empty."
                                            : "expected a subtitle block, but the file holds only "
                                              "empty lines.");
     }
-    if (!currentIsTimecode_) {
-        Advance();  // the first block's index line
+    if (IsTimecodeLine(line)) {
+        hasTimecodeLine_ = true;
+        timecodeLine_ = line;
+        timecodeLineNumber_ = linesRead_;
+        return;
     }
+    if (!IsWholeNumber(line)) {
+        AddTextLine(nullptr, line, linesRead_);
+    }
+    ReadUpToTimecodeLine(nullptr);  // after the first block's index line
 }
 
 bool SrtBlockReader::Next(SrtBlock& block) {
-    // Only empty lines and index lines can stand between the end of one block's text and the
-    // next timecode line; text there can only come before the first block.
-    while (hasCurrent_ && !currentIsTimecode_) {
-        if (!current_.empty() && !IsIndexLine()) {
-            throw SrtReadError(currentNumber_,
-                               "expected the first timecode line (such as 00:00:01,000 --> "
-                               "00:00:04,000), found the text " +
-                                   SrtReadError::Quoted(current_) + ".");
-        }
-        Advance();
-    }
-    if (!hasCurrent_) {
+    if (!hasTimecodeLine_) {
         return false;
     }
-    block.timecodeLine = current_;
-    block.timecodeLineNumber = currentNumber_;
+    block.timecodeLine = timecodeLine_;
+    block.timecodeLineNumber = timecodeLineNumber_;
     block.textLines.clear();
-    Advance();
-    while (hasCurrent_ && !currentIsTimecode_) {
-        if (!current_.empty() && !IsIndexLine()) {
-            block.textLines.push_back(current_);
-        }
-        Advance();
-    }
+    ++blocksBegun_;
+    ReadUpToTimecodeLine(&block.textLines);
     return true;
+}
+
+void SrtBlockReader::ReadUpToTimecodeLine(std::vector<std::string_view>* textLines) {
+    // A whole number that may be the next block's index line: the next non-empty line tells.
+    std::optional<std::string_view> maybeIndex;
+    std::int64_t maybeIndexNumber = 0;
+    bool afterEmptyLine = false;
+    std::string_view line;
+    while (ReadLine(line)) {
+        if (line.empty()) {
+            afterEmptyLine = true;
+            continue;
+        }
+        if (IsTimecodeLine(line)) {
+            hasTimecodeLine_ = true;
+            timecodeLine_ = line;
+            timecodeLineNumber_ = linesRead_;
+            return;
+        }
+        if (maybeIndex) {
+            AddTextLine(textLines, *maybeIndex, maybeIndexNumber);
+            maybeIndex.reset();
+        }
+        if (IsWholeNumber(line) && (afterEmptyLine || IsNumber(line, blocksBegun_ + 1))) {
+            maybeIndex = line;
+            maybeIndexNumber = linesRead_;
+        } else {
+            AddTextLine(textLines, line, linesRead_);
+        }
+        afterEmptyLine = false;
+    }
+    hasTimecodeLine_ = false;
+    if (textLines == nullptr) {
+        throw SrtReadError(linesRead_,
+                           std::string(firstTimecodeLine) + ", but the file ends without one.");
+    }
+    if (maybeIndex) {
+        textLines->push_back(*maybeIndex);
+    }
+}
+
+void SrtBlockReader::AddTextLine(std::vector<std::string_view>* textLines, std::string_view line,
+                                 std::int64_t lineNumber) const {
+    if (textLines == nullptr) {
+        throw SrtReadError(lineNumber, std::string(firstTimecodeLine) + ", found the text " +
+                                           SrtReadError::Quoted(line) + ".");
+    }
+    textLines->push_back(line);
 }
 
 bool SrtBlockReader::IsTimecodeLine(std::string_view line) {
@@ -63,21 +104,15 @@ bool SrtBlockReader::IsTimecodeLine(std::string_view line) {
 }
 
 bool SrtBlockReader::IsWholeNumber(std::string_view line) {
-    while (!line.empty() && IsBlank(line.front())) {
-        line.remove_prefix(1);
-    }
-    while (!line.empty() && IsBlank(line.back())) {
-        line.remove_suffix(1);
-    }
-    if (line.empty()) {
-        return false;
-    }
-    for (const char c : line) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    return true;
+    line = platform::TrimBlanks(line);
+    return !line.empty() && line.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+bool SrtBlockReader::IsNumber(std::string_view line, std::int64_t number) {
+    line = platform::TrimBlanks(line);
+    const std::size_t significant = line.find_first_not_of('0');
+    line.remove_prefix(significant == std::string_view::npos ? line.size() : significant);
+    return line == (number == 0 ? std::string() : std::to_string(number));
 }
 
 // Every file has at least one line, the empty text for an empty file.
@@ -89,20 +124,6 @@ bool SrtBlockReader::ReadLine(std::string_view& line) {
     line = stream_.ReadLineView();
     ++linesRead_;
     return true;
-}
-
-void SrtBlockReader::Advance() {
-    hasCurrent_ = hasNext_;
-    current_ = next_;
-    currentNumber_ = linesRead_;
-    currentIsTimecode_ = nextIsTimecode_;
-    hasNext_ = hasCurrent_ && ReadLine(next_);
-    nextIsTimecode_ = hasNext_ && IsTimecodeLine(next_);
-}
-
-// The current line stands right before a timecode line and reads as a whole number.
-bool SrtBlockReader::IsIndexLine() const {
-    return nextIsTimecode_ && IsWholeNumber(current_);
 }
 
 }  // namespace engine

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "engine/SrtBlock.h"
 #include "platform/data/TextInputStream.h"
@@ -11,38 +12,42 @@ namespace engine {
 // Reads the subtitle blocks of an SRT file from a text stream, one block at a time.
 //
 // Empty lines are skipped. A block begins at its timecode line, a line that contains "-->".
-// Its index line is the line right before that timecode line when it reads as a whole
-// number (blanks around it allowed), and, for the first block, the first non-empty line of
-// the file when that is not itself a timecode line, whatever it reads. Index lines are
-// optional. Every other non-empty line is a text line of the block before it.
+// A line that holds only a whole number (blanks around it allowed) is the next block's index
+// line when the next non-empty line is a timecode line and the number either begins a
+// paragraph (it follows an empty line) or is the next block's number by count; the first
+// non-empty line of the file is the first block's index line when it is a whole number.
+// Index lines are optional. Every other non-empty line is a text line of the block before it.
 class SrtBlockReader {
 public:
-    // Reads stream from its current line on; the stream must outlive the reader.
+    // Reads stream from its current line on, up to the first timecode line; the stream must
+    // outlive the reader. Raises SrtReadError when the file holds no non-empty line, when a
+    // text line stands before the first timecode line, and when it holds no timecode line.
     explicit SrtBlockReader(platform::TextInputStream& stream);
 
-    // The next block into block; false when the file has no more. Raises SrtReadError when
-    // the file holds no non-empty line, or a text line stands before the first timecode line.
+    // The next block into block; false when the file has no more.
     bool Next(SrtBlock& block);
 
     static bool IsTimecodeLine(std::string_view line);
     static bool IsWholeNumber(std::string_view line);
+    // Whether line, a whole number, is number: blanks and leading zeros aside.
+    static bool IsNumber(std::string_view line, std::int64_t number);
 
 private:
     bool ReadLine(std::string_view& line);
-    void Advance();
-    bool IsIndexLine() const;
+    // Reads on to the next timecode line, adding the text lines on the way to textLines; with
+    // no textLines (before the first block) a text line is refused.
+    void ReadUpToTimecodeLine(std::vector<std::string_view>* textLines);
+    void AddTextLine(std::vector<std::string_view>* textLines, std::string_view line,
+                     std::int64_t lineNumber) const;
 
     platform::TextInputStream& stream_;
     bool anyLineRead_ = false;
     std::int64_t linesRead_ = 0;
-    // The line being looked at and the one after it, as far as the file has them.
-    bool hasCurrent_ = false;
-    bool hasNext_ = false;
-    std::string_view current_;
-    std::string_view next_;
-    std::int64_t currentNumber_ = 0;
-    bool currentIsTimecode_ = false;
-    bool nextIsTimecode_ = false;
+    std::int64_t blocksBegun_ = 0;
+    // The timecode line that begins the next block, when the file has one.
+    bool hasTimecodeLine_ = false;
+    std::string_view timecodeLine_;
+    std::int64_t timecodeLineNumber_ = 0;
 };
 
 }  // namespace engine

@@ -9,6 +9,7 @@
 #include "engine/SrtReadError.h"
 #include "engine/SrtTimecodeLine.h"
 #include "engine/Timecode.h"
+#include "platform/core/Text.h"
 #include "platform/data/Dialogs.h"
 #include "platform/data/Encodings.h"
 
@@ -17,24 +18,24 @@ namespace engine {
 namespace {
 
 // The shifted timecode of one half of a timecode line; a half that lacks a field the
-// conversion needs is reported with the line it stands on.
+// conversion needs, or stands for a time too large to compute, is reported with its line.
 std::string ShiftedTimecode(EngineHost& host, const std::string& half, std::string_view rawHalf,
                             std::int64_t lineNumber, std::string_view which) {
+    const std::string_view shown = platform::TrimBlanks(rawHalf);
     try {
         return TimecodeSRTImport(host, half);
     } catch (const platform::OutOfBoundsException&) {
-        std::string_view shown = rawHalf;
-        while (!shown.empty() && (shown.front() == ' ' || shown.front() == '\t')) {
-            shown.remove_prefix(1);
-        }
-        while (!shown.empty() && (shown.back() == ' ' || shown.back() == '\t')) {
-            shown.remove_suffix(1);
-        }
         throw SrtReadError(
             lineNumber, "expected the " + std::string(which) +
                             " time as HH:MM:SS,mmm (such as 00:00:01,000), found " +
                             (shown.empty() ? std::string("nothing") : SrtReadError::Quoted(shown)) +
                             ".");
+    } catch (const TimecodeTooLargeException&) {
+        throw SrtReadError(lineNumber,
+                           "the " + std::string(which) + " time " + SrtReadError::Quoted(shown) +
+                               " with the offset added is too large: times must "
+                               "stay below " +
+                               platform::Str(largestTimecodeSeconds / 3600.0) + " hours.");
     }
 }
 

@@ -1,21 +1,19 @@
 #include "engine/SrtTimecodeLine.h"
 
+#include "platform/core/Text.h"
+
 namespace engine {
 
 namespace {
 
 constexpr std::string_view arrow = "-->";
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// A half as the conversion reads it: every "." as ",", every space removed (tabs stay).
-std::string Normalised(std::string_view half) {
-    std::string normalised(half);
+// A time as the conversion reads it: every "." as ",", every blank removed.
+std::string Normalised(std::string_view time) {
+    std::string normalised(time);
     auto out = normalised.begin();
-    for (const char c : half) {
-        if (c != ' ') {
+    for (const char c : time) {
+        if (c != ' ' && c != '\t') {
             *out++ = c == '.' ? ',' : c;
         }
     }
@@ -23,32 +21,44 @@ std::string Normalised(std::string_view half) {
     return normalised;
 }
 
-// Where the timecode at the start of half ends: after its digits, ":", ",", "." and the
-// spaces between them.
-std::size_t TimecodeLength(std::string_view half) {
-    std::size_t length = 0;
-    for (std::size_t at = 0; at < half.size(); ++at) {
-        const char c = half[at];
-        if ((c >= '0' && c <= '9') || c == ':' || c == ',' || c == '.') {
-            length = at + 1;
-        } else if (c != ' ') {
-            break;
-        }
+std::size_t SkipBlanks(std::string_view text, std::size_t at) {
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
+        ++at;
     }
-    return length;
+    return at;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
+std::size_t SkipDigits(std::string_view text, std::size_t at) {
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
+        ++at;
     }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return at;
 }
 
 }  // namespace
+
+std::size_t SrtTimecodeLine::TimeLength(std::string_view text) {
+    std::size_t end = SkipBlanks(text, 0);
+    if (end < text.size() && text[end] == '-') {
+        end = SkipBlanks(text, end + 1);
+    }
+    for (;;) {
+        end = SkipDigits(text, end);
+        const std::size_t mark = SkipBlanks(text, end);
+        if (mark == text.size()) {
+            return end;
+        }
+        if (text[mark] == ':') {
+            end = SkipBlanks(text, mark + 1);
+        } else if (text[mark] == ',' || text[mark] == '.') {
+            const std::size_t digits = SkipBlanks(text, mark + 1);
+            const std::size_t afterDigits = SkipDigits(text, digits);
+            return afterDigits > digits ? afterDigits : mark + 1;
+        } else {
+            return end;
+        }
+    }
+}
 
 SrtTimecodeLine SrtTimecodeLine::Cut(std::string_view line) {
     SrtTimecodeLine cut;
@@ -59,14 +69,12 @@ SrtTimecodeLine SrtTimecodeLine::Cut(std::string_view line) {
                                             : line.substr(firstArrow + arrow.size());
     cut.rawEnd = afterArrow.substr(0, afterArrow.find(arrow));
     cut.start = Normalised(cut.rawStart);
-    cut.end = Normalised(cut.rawEnd);
 
-    // Whatever follows the end timecode on the line, a second "-->" included.
-    std::string_view endAndRest = afterArrow;
-    while (!endAndRest.empty() && IsBlank(endAndRest.front())) {
-        endAndRest.remove_prefix(1);
-    }
-    cut.trailingText = TrimBlanks(endAndRest.substr(TimecodeLength(endAndRest)));
+    // The end time is read from its own bytes only; whatever follows them, a second "-->"
+    // included, is the text kept behind it.
+    const std::size_t endLength = TimeLength(afterArrow);
+    cut.end = Normalised(afterArrow.substr(0, endLength));
+    cut.trailingText = platform::TrimBlanks(afterArrow.substr(endLength));
     return cut;
 }
 

@@ -56,10 +56,58 @@ std::size_t LeadingDigits(std::string_view text) {
     return static_cast<std::size_t>(end - text.begin());
 }
 
-// The number of digits after the "." of a number's plain decimal text.
-std::size_t Decimals(const std::string& plainDecimal) {
-    const std::size_t point = plainDecimal.find('.');
-    return point == std::string::npos ? 0 : plainDecimal.size() - point - 1;
+// A decimal number held exactly: its digits without the point, the last decimals of them
+// behind it.
+struct ExactDecimal {
+    bool negative = false;
+    std::string digits;
+    std::size_t decimals = 0;
+};
+
+// Plain decimal text ("-12.345", "3") as an exact decimal.
+ExactDecimal ExactFromText(std::string_view text) {
+    ExactDecimal number;
+    number.negative = text.starts_with('-');
+    text.remove_prefix(number.negative ? 1 : 0);
+    const std::size_t point = text.find('.');
+    number.digits = std::string(text.substr(0, point));
+    if (point != std::string_view::npos) {
+        number.digits.append(text.substr(point + 1));
+        number.decimals = text.size() - point - 1;
+    }
+    return number;
+}
+
+// a + b without rounding, as plain decimal text with at least leastDecimals decimals.
+std::string ExactSum(ExactDecimal a, ExactDecimal b, std::size_t leastDecimals) {
+    const std::size_t decimals = std::max({leastDecimals, a.decimals, b.decimals});
+    const std::size_t wholeDigits =
+        1 + std::max(a.digits.size() - a.decimals, b.digits.size() - b.decimals);
+    for (ExactDecimal* number : {&a, &b}) {
+        number->digits.append(decimals - number->decimals, '0');
+        number->digits.insert(0, wholeDigits + decimals - number->digits.size(), '0');
+    }
+    if (a.negative != b.negative && a.digits < b.digits) {
+        std::swap(a, b);  // a difference is taken from the larger magnitude
+    }
+    std::string sum(a.digits.size(), '0');
+    int carry = 0;
+    for (std::size_t i = sum.size(); i-- > 0;) {
+        const int other = b.digits[i] - '0';
+        const int total = (a.digits[i] - '0') + (a.negative == b.negative ? other : -other) + carry;
+        const int digit = (total % 10 + 10) % 10;
+        carry = (total - digit) / 10;
+        sum[i] = static_cast<char>('0' + digit);
+    }
+    const std::size_t point = sum.size() - decimals;
+    std::size_t firstDigit = 0;
+    while (firstDigit + 1 < point && sum[firstDigit] == '0') {
+        ++firstDigit;
+    }
+    const bool zero = sum.find_first_not_of('0') == std::string::npos;
+    std::string text(a.negative && !zero ? "-" : "");
+    text.append(sum, firstDigit, point - firstDigit).append(1, '.').append(sum, point);
+    return text;
 }
 
 // Appends value in at least two digits.
@@ -71,7 +119,7 @@ char* TwoDigitsAtLeast(char* out, std::int64_t value) {
 }
 
 // seconds in whole milliseconds, rounded as the exact value the Double is (3599.9995 lies just
-// below the half and gives 3599999). seconds lies in (0, 9e12).
+// below the half and gives 3599999). seconds lies in (0, 2^43).
 std::int64_t RoundedMilliseconds(double seconds) {
     const auto nearest = static_cast<std::int64_t>(std::llround(seconds * 1000.0));
     // seconds * 1000 - nearest with one rounding: strictly inside half a millisecond, nearest is
@@ -94,18 +142,52 @@ std::int64_t RoundedMilliseconds(double seconds) {
 }  // namespace
 
 std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
-    // The fields of Split(timecode, ":"): hours, minutes, seconds with their fraction.
-    const std::string_view hours = Piece(timecode, ':', 0);
-    const std::string_view minutes = Piece(timecode, ':', 1);
-    const std::string_view secondsAndFraction = Piece(timecode, ':', 2);
-    const std::string_view fraction = Piece(secondsAndFraction, ',', 1);
+    std::string_view time = timecode;
+    const std::size_t first = time.find_first_not_of(" \t");
+    const bool negative = first != std::string_view::npos && time[first] == '-';
+    if (negative) {
+        time.remove_prefix(first + 1);
+    }
+    if (time.find_first_of("0123456789") == std::string_view::npos) {
+        throw platform::OutOfBoundsException("\"" + std::string(timecode) + "\" holds no digit.");
+    }
 
-    double base = FieldValue(hours) * 3600.0 + FieldValue(minutes) * 60.0;
-    base = base + FieldValue(secondsAndFraction);  // Val stops at the ",": whole seconds only
+    // The fields of Split(time, ":"): hours, minutes, seconds with their fraction; or minutes
+    // and seconds alone. Further fields are ignored behind a fraction; behind whole seconds
+    // they leave it open which field is which.
+    const auto colons = std::count(time.begin(), time.end(), ':');
+    const bool withHours = colons >= 2;
+    const std::string_view secondsAndFraction = Piece(time, ':', withHours ? 2 : 1);
+    const std::size_t mark = secondsAndFraction.find_first_of(",.");
+    if (mark == std::string_view::npos && colons >= 3) {
+        throw platform::OutOfBoundsException("\"" + std::string(timecode) +
+                                             "\" has a fourth field behind whole seconds.");
+    }
+    std::string_view fraction;
+    if (mark != std::string_view::npos) {
+        fraction = secondsAndFraction.substr(mark + 1);
+        fraction = fraction.substr(0, fraction.find_first_of(",."));
+    }
+
+    // Each field counts as the whole number at its start: Val stops at the fraction mark.
+    const auto whole = [](std::string_view field) {
+        return FieldValue(field.substr(0, field.find_first_of(",.")));
+    };
+    double base = (withHours ? whole(Piece(time, ':', 0)) * 3600.0 : 0.0) +
+                  whole(Piece(time, ':', withHours ? 1 : 0)) * 60.0;
+    base = base + whole(secondsAndFraction);
+    if (base < 0.0) {
+        throw platform::OutOfBoundsException("\"" + std::string(timecode) +
+                                             "\" has a field below zero.");
+    }
 
     const double offset = FieldValue(host.TextField1().Text());
-    const double total = offset + base;
-    if (offset == std::floor(offset)) {
+    const double total = negative ? offset - base : offset + base;
+    if (!(base < largestTimecodeSeconds) || !(total < largestTimecodeSeconds)) {
+        throw TimecodeTooLargeException("\"" + std::string(timecode) +
+                                        "\" with the offset is too large a time.");
+    }
+    if (!negative && offset == std::floor(offset)) {
         // A whole offset keeps the timecode's own fraction digits exactly as they stood.
         std::string shifted = Str(total);
         shifted.reserve(shifted.size() + 1 + fraction.size());
@@ -113,14 +195,16 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
         return shifted;
     }
 
-    // An offset with a fraction of its own: the fraction digits cannot simply be appended
-    // (62.500 + 1.5 would read "63.5.500"), so the text is the exact shifted time, with as
-    // many decimals as the timecode's fraction and the offset need, and at least three.
-    const std::size_t fractionDigits = LeadingDigits(fraction);
-    const double fractionSeconds =
-        fractionDigits == 0 ? 0.0 : Val("0." + std::string(fraction.substr(0, fractionDigits)));
-    const std::size_t decimals = std::max({std::size_t{3}, fractionDigits, Decimals(Str(offset))});
-    return Format(total + fractionSeconds, "0." + std::string(decimals, '0'));
+    // A negative time or an offset with a fraction of its own: the fraction digits cannot
+    // simply be appended (62.500 + 1.5 would read "63.5.500"), so the text is the exact
+    // shifted time, with as many decimals as the timecode's fraction and the offset need, and
+    // at least three.
+    ExactDecimal exact = ExactFromText(Str(base));
+    exact.negative = negative;
+    const std::string_view fractionDigits = fraction.substr(0, LeadingDigits(fraction));
+    exact.digits.append(fractionDigits);
+    exact.decimals = fractionDigits.size();
+    return ExactSum(exact, ExactFromText(Str(offset)), 3);
 }
 
 std::string ReturnTimecodeSRT(double seconds) {
@@ -129,7 +213,9 @@ std::string ReturnTimecodeSRT(double seconds) {
     }
     // Round to whole milliseconds first, then split into hours, minutes and seconds, so that a
     // time such as 59.9996 carries into the next minute instead of reading 00:00:60.000.
-    constexpr double largestExactSeconds = 9.0e12;  // its milliseconds still fit an int64
+    // 2^43: below it a Double's steps are shorter than a millisecond, so rounding the Double
+    // gives back the millisecond it was made from.
+    constexpr double largestExactSeconds = 8796093022208.0;
     if (seconds < largestExactSeconds) {
         const std::int64_t milliseconds = RoundedMilliseconds(seconds);
         std::array<char, 40> text{};

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "platform/core/Exceptions.h"
+
 namespace platform {
 
 StringList Split(std::string_view text, std::string_view delimiter) {
@@ -84,6 +86,7 @@ double Val(std::string_view text) {
     };
     const std::size_t digitsBegin = end;
     gather(false);
+    const std::string_view wholeDigits = text.substr(digitsBegin, end - digitsBegin);
     bool anyDigit = end > digitsBegin;
     if (end + 1 < text.size() && text[end] == '.' && IsDigit(text[end + 1])) {
         ++end;
@@ -106,8 +109,10 @@ double Val(std::string_view text) {
     const auto [ptr, error] =
         std::from_chars(text.data() + begin, text.data() + end, value, std::chars_format::fixed);
     if (error == std::errc::result_out_of_range) {
+        if (wholeDigits.find_first_not_of('0') == std::string_view::npos) {
+            return negative ? -0.0 : 0.0;  // a fraction too small for a Double
+        }
         // Too large for a Double: the largest one, so that every later step stays finite.
-        // (A too-small fraction is rounded to zero by from_chars itself.)
         return negative ? std::numeric_limits<double>::lowest()
                         : std::numeric_limits<double>::max();
     }
@@ -139,9 +144,14 @@ std::string Format(double value, std::string_view mask) {
     const int decimals =
         point == std::string_view::npos ? 0 : static_cast<int>(mask.size() - point - 1);
 
-    std::array<char, 400> buffer{};
+    // Room for the whole part of the largest Double, its sign, the point and every decimal.
+    std::string buffer(
+        std::numeric_limits<double>::max_exponent10 + 4 + static_cast<std::size_t>(decimals), '\0');
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, decimals);
+    if (result.ec != std::errc{}) {
+        throw RuntimeException("Cannot format the number " + Str(value) + ".");
+    }
     std::string_view digits(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     std::string sign;
     if (!digits.empty() && digits.front() == '-') {
@@ -158,6 +168,14 @@ std::string Format(double value, std::string_view mask) {
 
 double Floor(double value) {
     return std::floor(value);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace platform

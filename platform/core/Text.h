@@ -23,7 +23,8 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
 
 // The number at the start of text: blanks, then an optional "-", digits, an optional "." and
 // digits; reading stops at the first other character. A text without a leading number gives 0.
-// "05,250" gives 5, "63.5.500" gives 63.5, "0-1.5" gives 0.
+// "05,250" gives 5, "63.5.500" gives 63.5, "0-1.5" gives 0. A number too small for a Double
+// gives 0; one too large gives the largest Double of its sign.
 double Val(std::string_view text);
 
 // A Double as plain decimal text: a whole number as digits ("-" when negative) without ".";
@@ -38,5 +39,8 @@ std::string Format(double value, std::string_view mask);
 
 // The largest whole number not above value.
 double Floor(double value);
+
+// text without the blanks (spaces and tabs) at its start and its end.
+std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace platform

@@ -7,24 +7,17 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/core/Text.h"
+
 namespace platform {
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 // Splits off the first word of text (up to a blank or a tab); text keeps the rest, trimmed.
 std::string_view TakeWord(std::string_view& text) {
     const std::size_t end = text.find_first_of(" \t");
     const std::string_view word = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : Trimmed(text.substr(end));
+    text = end == std::string_view::npos ? std::string_view{} : TrimBlanks(text.substr(end));
     return word;
 }
 
@@ -75,7 +68,7 @@ public:
             if (!line.empty() && line.back() == '\r') {
                 line.remove_suffix(1);
             }
-            EncodeLine(Trimmed(line));
+            EncodeLine(TrimBlanks(line));
             lineStart = lineEnd + 1;
         }
         if (result_.className.empty()) {

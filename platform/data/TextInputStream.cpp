@@ -21,8 +21,10 @@ std::size_t FindByte(const std::string& text, std::size_t from, char c) {
 }  // namespace
 
 TextInputStream::TextInputStream(std::string content) : content_(std::move(content)) {
-    if (content_.starts_with("\xEF\xBB\xBF")) {
-        start_ = 3;
+    // Editors that keep a file's byte-order mark and add their own leave two.
+    constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    while (std::string_view(content_).substr(start_).starts_with(byteOrderMark)) {
+        start_ += byteOrderMark.size();
     }
     Rewind();
 }

@@ -11,7 +11,7 @@ namespace platform {
 // A text file held whole in memory, handed out line by line. Lines end at LF, CR LF or a lone
 // CR; the line end is not part of the line. Every other byte comes out exactly as it was in
 // the file, whatever the encoding: the encoding names how the bytes are meant, nothing is
-// converted. A UTF-8 byte-order mark at the very start is not part of the first line.
+// converted. The UTF-8 byte-order marks at the very start are not part of the first line.
 class TextInputStream {
 public:
     explicit TextInputStream(std::string content);

@@ -223,7 +223,7 @@ TEST_F(Window1Test, CancellingADialogShowsItsMessageAndWritesNothing) {
 }
 
 TEST_F(Window1Test, ABrokenFileIsReportedAndTheApplicationGoesOn) {
-    dialogs_.AnswerOpen(Write("broken.srt", "1\n00:00:01 --> 00:00:02,000\nHi\n"));
+    dialogs_.AnswerOpen(Write("broken.srt", "1\n00:00:01:00 --> 00:00:02,000\nHi\n"));
     PressTheButton();
     ASSERT_EQ(dialogs_.Messages().size(), 1u);
     const std::string& message = dialogs_.Messages()[0];

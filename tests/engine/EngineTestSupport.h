@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -29,6 +31,16 @@ using testing_support::NamesIn;
 using testing_support::ReadBytes;
 using testing_support::TemporaryFolder;
 using testing_support::WriteBytes;
+
+// A time in whole milliseconds in its plain SRT form: hours in two digits or more, "," before
+// the milliseconds.
+inline std::string PlainSrtTime(std::int64_t ms) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld,%03lld",
+                  static_cast<long long>(ms / 3'600'000), static_cast<long long>(ms / 60'000 % 60),
+                  static_cast<long long>(ms / 1000 % 60), static_cast<long long>(ms % 1000));
+    return text;
+}
 
 inline std::string DataFile(std::string_view name) {
     return std::string(TAVREL_TEST_DATA_DIR) + "/" + std::string(name);

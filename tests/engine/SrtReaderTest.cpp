@@ -1,5 +1,7 @@
 #include <gmock/gmock.h>
 
+#include <tuple>
+
 #include "EngineTestSupport.h"
 #include "engine/SrtReader.h"
 
@@ -9,6 +11,10 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
+
+// The start of the message for text where the first timecode line should be.
+const std::string kFirst =
+    "expected the first timecode line (such as 00:00:01,000 --> 00:00:04,000), found the text ";
 
 class ImportSRTTest : public EngineTest {
 protected:
@@ -67,10 +73,16 @@ TEST_F(ImportSRTTest, SkipsEmptyLinesAndNeedsNoneBetweenBlocks) {
     EXPECT_EQ(Row(2), "8.000 | 9.000 | C");
 }
 
-TEST_F(ImportSRTTest, SpacesInTimecodeLinesVanishButTabsStay) {
-    Request("1\n00 : 00 : 01 , 000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,\t000\nB\n");
+TEST_F(ImportSRTTest, BlanksBetweenThePartsOfATimecodeVanish) {
+    const std::string written = Request(
+        "1\n00 : 00 : 01 , 000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,\t000\nB\n\n"
+        "3\n00:00:01,000 --> 00:27:1\t,653\nC\n\n4\n- 00:00:01\t.5 -->\t-\t00 :00:01 .5\t\nD\n");
     EXPECT_EQ(Row(0), "4.000 | 5.000 | A");
-    EXPECT_EQ(host.cueList.Cell(1, 1), "7.\t000");
+    EXPECT_EQ(host.cueList.Cell(1, 1), "7.000");
+    // The end time's bytes are read once: nothing of them is kept again as text behind it.
+    EXPECT_EQ(written,
+              "1\n00:00:04,000 --> 00:00:05,000\nA\n\n2\n00:00:06,000 --> 00:00:07,000\nB\n\n"
+              "3\n00:00:04,000 --> 00:27:04,653\nC\n\n4\n00:00:01,500 --> 00:00:01,500\nD\n\n");
 }
 
 TEST_F(ImportSRTTest, CancelledOpenDialogEndsTheRequest) {
@@ -139,6 +151,36 @@ TEST_F(ImportSRTTest, SubtitleThatReadsJustANumberIsKept) {
               "3\n00:00:08,000 --> 00:00:09,000\nCount: 3\n2\n\n");
 }
 
+TEST_F(ImportSRTTest, ANumberIsAnIndexLineOnlyWhereTheFileShowsIt) {
+    // An index line begins a paragraph or is the next block's number, and a timecode line
+    // follows it, empty lines between allowed; any other number is text.
+    const std::pair<std::string, std::string> cases[] = {
+        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n\n00:00:03,000 --> 00:00:04,000\nB\n", "A/B"},
+        {"1\n00:00:01,000 --> 00:00:02,000\nRoom\n101\n00:00:03,000 --> 00:00:04,000\nB\n",
+         "Room|101/B"},
+        {"1\n00:00:01,000 --> 00:00:02,000\nRoom\n2\n00:00:03,000 --> 00:00:04,000\nB\n", "Room/B"},
+        {"1\n00:00:01,000 --> 00:00:02,000\nRoom\n002\n\n\n00:00:03,000 --> 00:00:04,000\nB\n",
+         "Room/B"},
+        {"\n\n 7 \n\n\n00:00:01,000 --> 00:00:02,000\nA\n\n  9\t\n00:00:03,000 --> 00:00:04,000\n",
+         "A/"},
+        {"00:00:01,000 --> 00:00:02,000\n3\n00:00:03,000 --> 00:00:04,000\n", "3/"},
+        {"00:00:01,000 --> 00:00:02,000\n3\n\n00:00:03,000 --> 00:00:04,000\n", "3/"},
+        {"00:00:01,000 --> 00:00:02,000\n2\n\n00:00:03,000 --> 00:00:04,000\n", "/"},
+        {"1\n00:00:01,000 --> 00:00:02,000\n2\n3\n00:00:03,000 --> 00:00:04,000\n4\n", "2|3/4"},
+        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n\nB\n", "A|2|B"},
+        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n", "A|2"},
+    };
+    for (const auto& [content, texts] : cases) {
+        Request(content);
+        std::string read;
+        for (std::int64_t row = 0; row < host.cueList.ListCount(); ++row) {
+            read += (row > 0 ? "/" : "") + host.cueList.Cell(row, 2);
+        }
+        EXPECT_EQ(read, texts) << content;
+    }
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
 TEST_F(ImportSRTTest, AnyNumberingIsTakenForIndexLines) {
     const std::string written = Request(
         "0\n00:00:01,000 --> 00:00:02,000\nA\n\n7\n00:00:03,000 --> 00:00:04,000\nB\n\n"
@@ -166,20 +208,44 @@ TEST_F(ImportSRTTest, IndexLinesAreOptionalTheFirstBlockIncluded) {
               "3\n00:00:08,000 --> 00:00:09,000\n\n\n");
 }
 
-TEST_F(ImportSRTTest, TheFirstNonEmptyLineIsTheFirstIndexLineWhateverItReads) {
-    Request("\nSubtitles by someone\n00:00:01,000 --> 00:00:02,000\nA\n");
-    ASSERT_EQ(host.cueList.ListCount(), 1);
-    EXPECT_EQ(Row(0), "4.000 | 5.000 | A");
-}
-
-TEST_F(ImportSRTTest, FileWithOnlyItsFirstIndexLineGivesAnEmptyCopy) {
-    const std::string written = Request("1\n");
-    EXPECT_EQ(host.cueList.ListCount(), 0);
-    EXPECT_EQ(written, "");
-    EXPECT_THAT(dialogs.Launched(), ElementsAre(folder.Path("out.srt")));
+TEST_F(ImportSRTTest, ReadsNegativeShortAndLongTimecodes) {
+    // Each timecode line with its offset, and the line written for it.
+    const std::string zeros(398, '0');
+    const std::tuple<std::string, std::string, std::string> cases[] = {
+        {"-0:00:04,567 --> -0:00:03,456", "3", "00:00:00,000 --> 00:00:00,000"},
+        {"-00:00:02,345 --> 00:00:01,234", "3", "00:00:00,655 --> 00:00:04,234"},
+        {"00:01:39 --> 00:01:41,04", "3", "00:01:42,000 --> 00:01:44,040"},
+        {"00:11.000 --> 00:13.000", "3", "00:00:14,000 --> 00:00:16,000"},
+        {"00:31.500 --> 00:34.500 align:right size:50%", "3",
+         "00:00:34,500 --> 00:00:37,500 align:right size:50%"},
+        {"00:00:01,000 --> 00:00:02,000,9", "3", "00:00:04,000 --> 00:00:05,000 ,9"},
+        {"00:01:00," + zeros + " --> 00:01:01,000", "0.5", "00:01:00,500 --> 00:01:01,500"},
+        {"00:00:00,000" + std::string(327, '0') + "45 --> 00:00:01,000", "0",
+         "00:00:00,000 --> 00:00:01,000"},
+    };
+    for (const auto& [timecodes, offset, expected] : cases) {
+        host.offset.Text(offset);
+        EXPECT_EQ(Request("1\n" + timecodes + "\nA\n"), "1\n" + expected + "\nA\n\n") << timecodes;
+    }
+    EXPECT_TRUE(dialogs.Messages().empty());
 }
 
 // --- The reader's limits: one clear message, nothing written ---
+
+TEST_F(ImportSRTTest, TimesTooLargeToComputeToTheMillisecondAreRefused) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"1" + std::string(309, '0') + ":00:00,000 --> 00:00:01,000",
+         "Line 2: the start time \"1" + std::string(59, '0') + "...\""},
+        {"00:00:01,000 --> 5000000000:00:00,123", "Line 2: the end time \"5000000000:00:00,123\""},
+    };
+    for (const auto& [timecodes, expected] : cases) {
+        dialogs.ClearRecords();
+        EXPECT_EQ(RefusedRequest("1\n" + timecodes + "\nA\n"),
+                  "Could not read the SRT file \"bad.srt\".\n" + expected +
+                      " with the offset added is too large: times must stay below 1000000000 "
+                      "hours.");
+    }
+}
 
 TEST_F(ImportSRTTest, EmptyFileIsRefused) {
     const std::string message = RefusedRequest("");
@@ -201,14 +267,61 @@ TEST_F(ImportSRTTest, TextBeforeTheFirstTimecodeLineIsRefused) {
               "Could not read the SRT file \"bad.srt\".\nLine 2: expected the first timecode "
               "line (such as 00:00:01,000 --> 00:00:04,000), found the text \"Hello\".");
     EXPECT_EQ(host.cueList.ListCount(), 0);
+
+    // The first non-empty line, too, when it is neither a number nor a timecode line; and a
+    // number that is no index line where it stands. Control characters are shown, not cut
+    // off at (the first line of a UTF-16 file without its mark holds a NUL).
+    const std::pair<std::string, std::string> cases[] = {
+        {"some text\n00:00:00,500 --> 00:00:07,000\n", "Line 1: " + kFirst + "\"some text\"."},
+        {"\nSubtitles by someone\n00:00:01,000 --> 00:00:02,000\nA\n",
+         "Line 2: " + kFirst + "\"Subtitles by someone\"."},
+        {"1\n2\n00:00:01,000 --> 00:00:02,000\n", "Line 2: " + kFirst + "\"2\"."},
+        {"1\n\n5\n\nA\n00:00:01,000 --> 00:00:02,000\n", "Line 3: " + kFirst + "\"5\"."},
+        {std::string("1\0\n\0"
+                     "0\0:\0",
+                     8),
+         "Line 1: " + kFirst + "\"1\\0\"."},
+        {std::string("\0\x01\tA\x7F\n", 6), "Line 1: " + kFirst + "\"\\0\\x01\\tA\\x7F\"."},
+    };
+    for (const auto& [content, expected] : cases) {
+        dialogs.ClearRecords();
+        EXPECT_EQ(RefusedRequest(content), "Could not read the SRT file \"bad.srt\".\n" + expected);
+        EXPECT_EQ(host.cueList.ListCount(), 0);
+    }
+}
+
+TEST_F(ImportSRTTest, FileWithoutATimecodeLineIsRefusedAndNoCopyReplaced) {
+    const std::string earlierCopy = "1\n00:00:04,000 --> 00:00:05,000\nA\n\n";
+    WriteBytes(folder.Path("bad_V2.srt"), earlierCopy);
+    const std::string endsWithoutOne =
+        "expected the first timecode line (such as 00:00:01,000 --> 00:00:04,000), but the file "
+        "ends without one.";
+    std::string sixtyNuls;
+    for (int i = 0; i < 60; ++i) {
+        sixtyNuls += "\\0";
+    }
+    const std::pair<std::string, std::string> cases[] = {
+        {"1\n", "Line 1: " + endsWithoutOne},
+        {"1\n\n\n2\n\n", "Line 5: " + endsWithoutOne},
+        {"output", "Line 1: " + kFirst + "\"output\"."},
+        {"<html><body>" + std::string(100000, 'x') + "</body></html>",
+         "Line 1: " + kFirst + "\"<html><body>" + std::string(48, 'x') + "...\"."},
+        {std::string(4096, '\0'), "Line 1: " + kFirst + "\"" + sixtyNuls + "...\"."},
+    };
+    for (const auto& [content, expected] : cases) {
+        dialogs.ClearRecords();
+        EXPECT_EQ(RefusedRequest(content), "Could not read the SRT file \"bad.srt\".\n" + expected);
+        EXPECT_EQ(host.cueList.ListCount(), 0);
+    }
+    EXPECT_EQ(ReadBytes(folder.Path("bad_V2.srt")), earlierCopy);
 }
 
 TEST_F(ImportSRTTest, StartWithoutItsFieldsIsRefusedAfterTheRowsBeforeIt) {
     const std::string message =
-        RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA`\nB\n\n2\n00:01 --> 00:00:04,000\nC\n");
+        RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA`\nB\n\n2\n01 --> 00:00:04,000\nC\n");
     EXPECT_EQ(message,
               "Could not read the SRT file \"bad.srt\".\nLine 7: expected the start time as "
-              "HH:MM:SS,mmm (such as 00:00:01,000), found \"00:01\".");
+              "HH:MM:SS,mmm (such as 00:00:01,000), found \"01\".");
     // The rows before the failing block stay, the failing one as far as it was filled.
     ASSERT_EQ(host.cueList.ListCount(), 2);
     EXPECT_EQ(Row(0), "4.000 | 5.000 | A`|B");
@@ -216,11 +329,11 @@ TEST_F(ImportSRTTest, StartWithoutItsFieldsIsRefusedAfterTheRowsBeforeIt) {
     EXPECT_EQ(host.app.lineBreakSymbol, "|");
 }
 
-TEST_F(ImportSRTTest, EndWithoutItsFractionIsRefused) {
+TEST_F(ImportSRTTest, EndWithAFourthFieldBehindWholeSecondsIsRefused) {
     const std::string message =
-        RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04\n");
+        RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04:00\n");
     EXPECT_THAT(message, HasSubstr("Line 6: expected the end time as HH:MM:SS,mmm"));
-    EXPECT_THAT(message, HasSubstr("found \"00:00:04\"."));
+    EXPECT_THAT(message, HasSubstr("found \"00:00:04:00\"."));
     ASSERT_EQ(host.cueList.ListCount(), 2);
     EXPECT_EQ(host.cueList.Cell(1, 0), "6.000");
 }
@@ -234,7 +347,8 @@ TEST_F(ImportSRTTest, EndMissingAltogetherIsRefused) {
 TEST_F(ImportSRTTest, RefusedTimecodeStillLetsTheWholeFileSetTheLineBreakSymbol) {
     // The line-break symbol goes by the whole file: after a refused timecode the reader still
     // looks through the blocks behind it, and a two-line block there sets the symbol.
-    RefusedRequest("1\n00:00:01 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\nC\n");
+    RefusedRequest(
+        "1\n00:00:01:00 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\nC\n");
     EXPECT_EQ(host.app.lineBreakSymbol, "|");
     ASSERT_EQ(host.cueList.ListCount(), 1);
     EXPECT_EQ(Row(0), " |  | ");
@@ -267,11 +381,15 @@ TEST_F(ImportSRTTest, ReadsLfCrLfAndCrLineEndsAlike) {
     EXPECT_EQ(Request("1\r\n00:00:01,000 --> 00:00:02,000\nA\rB\r\n"), expected);
 }
 
-TEST_F(ImportSRTTest, LeavesOutAUtf8ByteOrderMark) {
+TEST_F(ImportSRTTest, LeavesOutUtf8ByteOrderMarks) {
     const std::string written = Request(
         "\xEF\xBB\xBF"
         "1\n00:00:01,000 --> 00:00:02,000\n\xC3\xA9t\xC3\xA9\n");
     EXPECT_EQ(written, "1\n00:00:04,000 --> 00:00:05,000\n\xC3\xA9t\xC3\xA9\n\n");
+    // Twice, as an editor may leave it: the hours stay.
+    EXPECT_EQ(Request("\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "1\n01:00:00,000 --> 01:00:01,000"),
+              "1\n01:00:03,000 --> 01:00:04,000\n\n\n");
 }
 
 TEST_F(ImportSRTTest, DecodesUtf16FilesToUtf8) {
@@ -333,8 +451,8 @@ TEST_F(ImportSRTTest, KeepsPositionTextBehindTheEndTimecode) {
     const std::string written = Request(
         "1\n00:00:01,000 --> 00:00:04,000 X1:100 X2:200 Y1:10 Y2:20\nA\n\n"
         "2\n00:00:05.000 --> 00:00:06.500  position:10%,line:0  \nB\n");
-    // The cells hold the end as the conversion reads it; the time itself is unchanged.
-    EXPECT_EQ(host.cueList.Cell(0, 1), "7.000X1");
+    // The cells hold the end time alone; the text behind it travels in the row's tag.
+    EXPECT_EQ(host.cueList.Cell(0, 1), "7.000");
     EXPECT_EQ(written,
               "1\n00:00:04,000 --> 00:00:07,000 X1:100 X2:200 Y1:10 Y2:20\nA\n\n"
               "2\n00:00:08,000 --> 00:00:09,500 position:10%,line:0\nB\n\n");

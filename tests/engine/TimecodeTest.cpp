@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <random>
 
+#include "EngineTestSupport.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Text.h"
-#include "support/StandaloneHost.h"
 
 namespace engine {
 namespace {
@@ -46,9 +45,65 @@ TEST(TimecodeSRTImport, IgnoresFurtherFieldsAndReadsWhatFollowsTheMilliseconds) 
 }
 
 TEST(TimecodeSRTImport, RaisesOutOfBoundsWhenAFieldIsMissing) {
-    for (const char* broken : {"00:01", "00:01:02", "", "1,5", "00:01:02.500"}) {
+    // One field, no digit, a field below zero, or a fourth field behind whole seconds.
+    for (const char* broken : {"", "1,5", "01", "00:00:01:00", ":", "-", "ab:cd", "-:,",
+                               "00:-5:00,000", "00:00:01:00:00"}) {
         EXPECT_THROW(Shift(broken, "3"), platform::OutOfBoundsException) << broken;
     }
+}
+
+TEST(TimecodeSRTImport, ReadsNegativeTimesAndTimesWithoutHoursOrFraction) {
+    struct Case {
+        const char* timecode;
+        const char* offset;
+        const char* shifted;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"00:01:02", "10", "72.", "00:01:12,000"},  // whole seconds
+        {"00:01", "3", "4.", "00:00:04,000"},       // minutes and seconds
+        {"01:39", "3", "102.", "00:01:42,000"},
+        {"00:11,000", "3", "14.000", "00:00:14,000"},
+        {"00:01:02.500", "10", "72.500", "00:01:12,500"},  // "." before the fraction
+        {"-0:00:04,567", "3", "-1.567", "00:00:00,000"},   // the minus is the whole time's
+        {"-00:00:02,345", "3", "0.655", "00:00:00,655"},
+        {"-00:00:02,345", "0", "-2.345", "00:00:00,000"},
+        {"-00:00:03", "3", "0.000", "00:00:00,000"},
+        {"-01:00,5", "61.25", "0.750", "00:00:00,750"},
+        {" - 00:00:01,5", "2", "0.500", "00:00:00,500"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Shift(c.timecode, c.offset), c.shifted) << c.timecode << " + " << c.offset;
+        EXPECT_EQ(Written(Shift(c.timecode, c.offset)), c.written) << c.timecode;
+    }
+}
+
+TEST(TimecodeSRTImport, FractionsOfAnyLengthGiveTheExactTime) {
+    const std::string zeros(398, '0');
+    EXPECT_EQ(Shift("00:01:00," + zeros, "0.5"), "60.5" + zeros.substr(1));
+    EXPECT_EQ(Written(Shift("00:01:00," + zeros, "0.5")), "00:01:00,500");
+    EXPECT_EQ(Written(Shift("00:01:00," + zeros, "0")), "00:01:00,000");
+    EXPECT_EQ(Written(Shift("00:00:00,000" + std::string(324, '0') + "45", "0")), "00:00:00,000");
+    EXPECT_EQ(Written(Shift("00:00:01," + zeros + "1", "-0.5")), "00:00:00,500");
+}
+
+TEST(TimecodeSRTImport, RefusesTimesTooLargeToComputeToTheMillisecond) {
+    const std::string hugeField = "1" + std::string(309, '0');
+    const std::pair<std::string, std::string> tooLarge[] = {
+        {hugeField + ":00:00,000", "3"},        {"00:" + hugeField + ":00,000", "3"},
+        {"00:00:" + hugeField + ",000", "0.5"}, {"-" + hugeField + ":00:00,000", "3"},
+        {"5000000000:00:00,123", "0"},          {"1000000000:00:00,000", "0"},
+        {"999999999:59:59,999", "3600"},        {"00:00:01,000", "99999999999999999999"},
+    };
+    for (const auto& [timecode, offset] : tooLarge) {
+        EXPECT_THROW(Shift(timecode, offset), TimecodeTooLargeException) << timecode;
+    }
+    // Below zero every time is written as zero, however far below.
+    EXPECT_EQ(Written(Shift("00:00:01,000", "-99999999999999999999")), "00:00:00,000");
+    EXPECT_EQ(Written(Shift("-999999999:00:00,000", "0.5")), "00:00:00,000");
+    // Just below the limit every millisecond is still there.
+    EXPECT_EQ(Written(Shift("999999999:59:59,999", "0")), "999999999:59:59,999");
+    EXPECT_EQ(Written(Shift("999999999:59:58,999", "0.5")), "999999999:59:59,499");
 }
 
 TEST(TimecodeSRTImport, AnOffsetWithAFractionGivesTheExactShiftedTime) {
@@ -88,8 +143,8 @@ TEST(ReturnTimecodeSRT, ARemainderThatRoundsToAFullMinuteCarries) {
 }
 
 TEST(ReturnTimecodeSRT, HugeTimesKeepEveryDigitOfTheirHours) {
-    const std::string written = ReturnTimecodeSRT(1e17);
-    EXPECT_EQ(written.substr(0, written.find(':')), platform::Str(platform::Floor(1e17 / 3600)));
+    // 1e17 s = 27777777777777 h (99999999999997200 s) + 2800 s.
+    EXPECT_EQ(ReturnTimecodeSRT(1e17), "27777777777777:46:40.000");
     EXPECT_EQ(ReturnTimecodeSRT(std::numeric_limits<double>::max()).find('e'), std::string::npos);
 }
 
@@ -107,13 +162,9 @@ TEST(TimecodeRoad, FromTheFileToTheCopy) {
 
 TEST(TimecodeRoad, EveryMillisecondOfADayComesBackAsItWasRead) {
     // Every whole-offset shift of a three-digit timecode must come back exactly.
-    for (int ms = 0; ms < 86'400'000; ms += 997) {
-        const int h = ms / 3'600'000, m = ms / 60'000 % 60, s = ms / 1000 % 60, f = ms % 1000;
-        char timecode[32];
-        std::snprintf(timecode, sizeof timecode, "%02d:%02d:%02d,%03d", h, m, s, f);
-        char expected[32];
-        std::snprintf(expected, sizeof expected, "%02d:%02d:%02d,%03d", h + 1, m, s, f);
-        ASSERT_EQ(Written(Shift(timecode, "3600")), expected);
+    for (std::int64_t ms = 0; ms < 86'400'000; ms += 997) {
+        ASSERT_EQ(Written(Shift(enginetest::PlainSrtTime(ms), "3600")),
+                  enginetest::PlainSrtTime(ms + 3'600'000));
     }
 }
 
@@ -123,17 +174,30 @@ TEST(TimecodeRoad, EveryMillisecondOfADayComesBackAsItWasRead) {
 namespace engine {
 namespace {
 
+__extension__ typedef __int128 Int128;
+
+// Whether seconds, a Double of (0, 2^20), lies above (2k + 1) / 2000, the half between the
+// milliseconds k and k + 1: decided in whole numbers on its exact binary value.
+bool AboveTheHalfAfter(double seconds, std::int64_t k) {
+    int exponent = 0;
+    const double fraction = std::frexp(seconds, &exponent);  // seconds = fraction * 2^exponent
+    const auto mantissa = static_cast<Int128>(std::ldexp(fraction, 53));
+    // seconds * 2000 > 2k + 1  <=>  mantissa * 2000 > (2k + 1) * 2^(53 - exponent)
+    return mantissa * 2000 > static_cast<Int128>(2 * k + 1) << (53 - exponent);
+}
+
 TEST(ReturnTimecodeSRT, RoundsNearHalfMillisecondsAsTheExactValue) {
     // Times on and around the half of a millisecond, where a product with 1000 may round the
     // wrong way: the milliseconds written must be the exact value rounded to three decimals.
     std::mt19937_64 random(7);
     for (int i = 0; i < 200000; ++i) {
-        const double half = static_cast<double>(random() % 86'400'000) + 0.5;
-        const double seconds = std::nextafter(half / 1000.0, (random() % 2) ? 0.0 : 1e9);
-        char exact[40];
-        std::snprintf(exact, sizeof exact, "%.3f", seconds);
-        const double rounded = std::strtod(exact, nullptr);
-        ASSERT_EQ(ReturnTimecodeSRT(seconds), ReturnTimecodeSRT(rounded)) << exact;
+        const auto k = static_cast<std::int64_t>(random() % 86'400'000);
+        const double half = (static_cast<double>(k) + 0.5) / 1000.0;
+        const double seconds = std::nextafter(half, (random() % 2) ? 0.0 : 1e9);
+        const std::int64_t expected = AboveTheHalfAfter(seconds, k) ? k + 1 : k;
+        ASSERT_EQ(platform::Replace(ReturnTimecodeSRT(seconds), ".", ","),
+                  enginetest::PlainSrtTime(expected))
+            << platform::Str(seconds);
     }
 }
 

@@ -57,6 +57,10 @@ TEST(Val, StaysFiniteForNumbersTooLargeForADouble) {
     const std::string huge = "1" + std::string(400, '0');
     EXPECT_EQ(Val(huge), std::numeric_limits<double>::max());
     EXPECT_EQ(Val("-" + huge), std::numeric_limits<double>::lowest());
+    // Too small for a Double is zero, not too large.
+    EXPECT_EQ(Val("0." + std::string(327, '0') + "45"), 0.0);
+    EXPECT_EQ(Val("-0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(Val("60." + std::string(398, '0')), 60.0);
 }
 
 TEST(Str, WritesWholeNumbersAsPlainDigits) {
@@ -93,6 +97,19 @@ TEST(Format, PadsTheWholePartAndRoundsToTheMasksDecimals) {
     EXPECT_EQ(Format(3599.9995, "00.000"), "3599.999");  // the Double lies just below the half
     EXPECT_EQ(Format(-1.5, "00.000"), "-01.500");
     EXPECT_EQ(Format(-0.0001, "00.000"), "00.000");
+    // However many decimals the mask asks for, the number is there.
+    EXPECT_EQ(Format(60.5, "0." + std::string(398, '0')), "60.5" + std::string(397, '0'));
+    EXPECT_EQ(Format(-1e308, "0.00").size(), 1 + 309 + 3u);
+}
+
+TEST(TrimBlanks, LeavesOutSpacesAndTabsAtBothEndsOnly) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", ""},       {" \t ", ""},       {" a b\t", "a b"},          {"\t7", "7"},
+        {"7\t\t", "7"}, {"\na\r", "\na\r"}, {"\xA0x\xA0", "\xA0x\xA0"},
+    };
+    for (const auto& [text, trimmed] : cases) {
+        EXPECT_EQ(TrimBlanks(text), trimmed) << text;
+    }
 }
 
 TEST(Floor, GivesTheLargestWholeNumberNotAbove) {

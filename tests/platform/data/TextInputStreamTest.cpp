@@ -30,7 +30,7 @@ TEST(TextInputStreamTest, EmptyFileGivesOneEmptyLine) {
     EXPECT_TRUE(stream.EndOfFile());
 }
 
-TEST(TextInputStreamTest, LeavesOutAUtf8ByteOrderMarkOnlyAtTheStart) {
+TEST(TextInputStreamTest, LeavesOutTheUtf8ByteOrderMarksOnlyAtTheStart) {
     EXPECT_THAT(AllLines("\xEF\xBB\xBF"
                          "a\n\xEF\xBB\xBF"
                          "b"),
@@ -42,6 +42,13 @@ TEST(TextInputStreamTest, LeavesOutAUtf8ByteOrderMarkOnlyAtTheStart) {
                          "a"),
                 ElementsAre("\xEF\xBB"
                             "a"));  // not a whole mark
+    EXPECT_THAT(AllLines("\xEF\xBB\xBF\xEF\xBB\xBF"
+                         "1\n"),
+                ElementsAre("1"));  // a mark kept and one added by an editor
+    EXPECT_THAT(AllLines("\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB"
+                         "1"),
+                ElementsAre("\xEF\xBB"
+                            "1"));
 }
 
 TEST(TextInputStreamTest, HandsOverEveryOtherByteUnchanged) {

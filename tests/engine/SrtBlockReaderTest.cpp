@@ -1,0 +1,93 @@
+#include "engine/SrtBlockReader.h"
+
+#include <gmock/gmock.h>
+
+#include <string>
+
+#include "engine/SrtReadError.h"
+
+namespace engine {
+namespace {
+
+// The blocks of content, each as its timecode line's number, ":" and its text lines joined by
+// "|", the blocks joined by " / ".
+std::string Blocks(std::string content) {
+    platform::TextInputStream stream(std::move(content));
+    SrtBlockReader reader(stream);
+    std::string blocks;
+    for (SrtBlock block; reader.Next(block);) {
+        blocks += (blocks.empty() ? "" : " / ") + std::to_string(block.timecodeLineNumber) + ":";
+        for (std::size_t i = 0; i < block.textLines.size(); ++i) {
+            blocks += (i > 0 ? "|" : "") + std::string(block.textLines[i]);
+        }
+    }
+    return blocks;
+}
+
+constexpr const char* tc = "00:00:01,000 --> 00:00:02,000";
+
+TEST(SrtBlockReader, TellsIndexLinesFromNumbersThatAreText) {
+    const std::string t(tc);
+    const std::pair<std::string, std::string> cases[] = {
+        {"1\n" + t + "\nA\n\n2\n\n" + t + "\nB\n", "2:A / 7:B"},  // empty line after the index
+        {"1\n" + t + "\nRoom\n101\n" + t + "\nB\n", "2:Room|101 / 5:B"},  // not by count
+        {"1\n" + t + "\nRoom\n2\n" + t + "\nB\n", "2:Room / 5:B"},        // by count
+        {"1\n" + t + "\nRoom\n 002\t\n\n" + t + "\n", "2:Room / 6:"},     // zeros and blanks
+        {"1\n" + t + "\nA\n\n9\n" + t + "\n", "2:A / 6:"},                // after an empty line
+        {"1\n" + t + "\nA\n \n9\n" + t + "\n", "2:A| |9 / 6:"},  // blanks are no empty line
+        {t + "\n2\n" + t + "\n", "1: / 3:"},                     // no text, then index 2
+        {t + "\n3\n" + t + "\n", "1:3 / 3:"},
+        {"1\n" + t + "\n2\n2\n" + t + "\n", "2:2 / 5:"},  // text that reads the next number
+        {"1\n" + t + "\nA\n\n2\n\nB\n", "2:A|2|B"},       // no timecode line follows
+        {"1\n" + t + "\nA\n\n2\n", "2:A|2"},              // the file ends
+        {"\n\n 0 \n\n" + t + "\n", "5:"},                 // the first line: any number
+        {t + "\n", "1:"},
+        {"1\n" + t + "\nA\n00:00:03,000 --> 00:00:04,000\n\n\nB\n\nC\n", "2:A / 4:B|C"},
+    };
+    for (const auto& [content, blocks] : cases) {
+        EXPECT_EQ(Blocks(content), blocks) << content;
+    }
+}
+
+TEST(SrtBlockReader, RefusesWhatComesBeforeTheFirstTimecodeLineUnlessItIsAnIndexLine) {
+    const std::string t(tc);
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "Line 1: expected a subtitle block, but the file is empty."},
+        {"\n\n", "Line 2: expected a subtitle block, but the file holds only empty lines."},
+        {"Hello\n" + t + "\n", "Line 1: expected the first timecode line"},
+        {"1\nHello\n" + t + "\n", "Line 2: expected the first timecode line"},
+        {"1\n3\n" + t + "\n", "Line 2: expected the first timecode line"},
+        {"1\n\n2\n\n3\n" + t + "\n", "Line 3: expected the first timecode line"},
+        {"1\n",
+         "Line 1: expected the first timecode line (such as 00:00:01,000 --> "
+         "00:00:04,000), but the file ends without one."},
+        {"1\n\n7\n\n", "Line 4: expected the first timecode line"},
+    };
+    for (const auto& [content, message] : cases) {
+        try {
+            Blocks(content);
+            ADD_FAILURE() << "read: " << content;
+        } catch (const SrtReadError& error) {
+            EXPECT_THAT(error.what(), ::testing::StartsWith(message)) << content;
+        }
+    }
+    // A number that may be the first block's index line: the lines after it decide.
+    EXPECT_EQ(Blocks("1\n\n1\n\n" + t + "\n"), "5:");
+}
+
+TEST(SrtBlockReader, KnowsWholeNumbersAndTheirValue) {
+    for (const char* number : {"0", "7", " 12\t", "007", "99999999999999999999999"}) {
+        EXPECT_TRUE(SrtBlockReader::IsWholeNumber(number)) << number;
+    }
+    for (const char* text : {"", " ", "-1", "+1", "1.0", "1 2", "１", "1\r"}) {
+        EXPECT_FALSE(SrtBlockReader::IsWholeNumber(text)) << text;
+    }
+    EXPECT_TRUE(SrtBlockReader::IsNumber(" 002 ", 2));
+    EXPECT_TRUE(SrtBlockReader::IsNumber("10", 10));
+    EXPECT_FALSE(SrtBlockReader::IsNumber("20", 2));
+    EXPECT_FALSE(SrtBlockReader::IsNumber("0", 1));
+    EXPECT_FALSE(SrtBlockReader::IsNumber("100000000000000000001", 1));
+}
+
+}  // namespace
+}  // namespace engine
