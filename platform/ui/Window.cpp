@@ -191,6 +191,7 @@ void Window::ContentResized(int width, int height) {
     if (visible_ && frame_->isVisible()) {
         width_ = width;
         height_ = height;
+        UpdateControlsFocus();
     }
 }
 
@@ -216,11 +217,13 @@ void Window::Title(std::string title) {
 void Window::Width(std::int64_t width) {
     width_ = std::max<std::int64_t>(width, 0);
     ApplyGeometry();
+    UpdateControlsFocus();
 }
 
 void Window::Height(std::int64_t height) {
     height_ = std::max<std::int64_t>(height, 0);
     ApplyGeometry();
+    UpdateControlsFocus();
 }
 
 void Window::MinWidth(std::int64_t value) {
@@ -393,6 +396,12 @@ void Window::ApplyTabOrder() {
     });
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+    }
+}
+
+void Window::UpdateControlsFocus() {
+    for (const Entry& entry : controls_) {
+        entry.control->UpdateFocusPolicy();
     }
 }
 

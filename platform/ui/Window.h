@@ -144,6 +144,7 @@ private:
     void ApplyGeometry();
     void ApplyFlags();
     void ApplyTabOrder();
+    void UpdateControlsFocus();
 
     QPointer<QMainWindow> frame_;
     QPointer<QWidget> content_;
