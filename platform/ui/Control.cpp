@@ -97,8 +97,11 @@ void Control::UpdateFocusPolicy() {
     const QRect area(ToInt(left_), ToInt(top_), ToInt(width_), ToInt(height_));
     const QRect content(0, 0, ToInt(window_.Width()), ToInt(window_.Height()));
     const bool byTab = tabStop_ && visible_ && area.intersects(content);
-    widget_->setFocusPolicy(static_cast<Qt::FocusPolicy>((byTab ? Qt::TabFocus : 0) |
-                                                         (clickFocus_ ? Qt::ClickFocus : 0)));
+    if (byTab && clickFocus_) {
+        widget_->setFocusPolicy(Qt::StrongFocus);
+    } else {
+        widget_->setFocusPolicy(byTab ? Qt::TabFocus : clickFocus_ ? Qt::ClickFocus : Qt::NoFocus);
+    }
 }
 
 void Control::HelpTag(std::string text) {
