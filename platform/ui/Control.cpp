@@ -7,17 +7,10 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/EventDispatch.h"
+#include "platform/ui/StoredValues.h"
 #include "platform/ui/Window.h"
 
 namespace platform::ui {
-
-namespace {
-
-int ToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, -1000000, 1000000));
-}
-
-}  // namespace
 
 Control::Control(Window& window, QWidget* widget, std::initializer_list<std::string_view> events)
     : window_(window),
