@@ -14,15 +14,8 @@ void AboutWin::CreateControls() {
 }
 
 void AboutWin::CreateControls0() {
-    AddControl("Label1", NewControl<platform::ui::Label>());
-    platform::SetProperties(ControlByName<platform::ui::Label>("Label1"),
-                            platform::StoredPropertyList("AboutWin.Label1"), "AboutWin.Label1");
-
-    AddControl("PushButton1", NewControl<platform::ui::PushButton>());
-    platform::SetProperties(ControlByName<platform::ui::PushButton>("PushButton1"),
-                            platform::StoredPropertyList("AboutWin.PushButton1"),
-                            "AboutWin.PushButton1");
-    auto& button = ControlByName<platform::ui::PushButton>("PushButton1");
+    AddStoredControl<platform::ui::Label>("AboutWin", "Label1");
+    auto& button = AddStoredControl<platform::ui::PushButton>("AboutWin", "PushButton1");
     button.AddEventHandler("Action", [this, &button] { PushButton1_Action(button); });
 }
 

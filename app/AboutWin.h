@@ -13,7 +13,6 @@ class AboutWin : public platform::ui::Window {
 public:
     // The window's own list.
     void Layout() override;
-    // Calls CreateControls0.
     void CreateControls() override;
     // Makes Label1, then PushButton1, each with its list; binds the button's handler.
     virtual void CreateControls0();

@@ -12,6 +12,10 @@
 
 namespace tavrel {
 
+platform::ui::ApplicationIdentity Identity() {
+    return {.displayName = "Tavrel", .iconPicture = "TavrelLogo762x"};
+}
+
 void Main() {
     try {
         EarlyStartup();

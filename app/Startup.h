@@ -12,7 +12,12 @@
 //   LateStartup              called by the framework once it has initialised
 //   MakeDefaultView          makes the main window
 
+#include "platform/ui/FrameworkRuntime.h"
+
 namespace tavrel {
+
+// The application's name and icon, as main() hands them to the runtime.
+platform::ui::ApplicationIdentity Identity();
 
 void Main();
 void EarlyStartup();

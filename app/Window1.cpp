@@ -27,49 +27,29 @@ void Window1::CreateControls() {
 }
 
 void Window1::CreateControls0() {
-    AddControl("Label2", NewControl<ui::Label>());
-    SetProperties(ControlByName<ui::Label>("Label2"), StoredPropertyList("Window1.Label2"),
-                  "Window1.Label2");
+    constexpr std::string_view lists = "Window1";
+    AddStoredControl<ui::Label>(lists, "Label2");
 
-    AddControl("BevelButton1", NewControl<ui::BevelButton>());
-    SetProperties(ControlByName<ui::BevelButton>("BevelButton1"),
-                  StoredPropertyList("Window1.BevelButton1"), "Window1.BevelButton1");
-    auto& button = ControlByName<ui::BevelButton>("BevelButton1");
+    auto& button = AddStoredControl<ui::BevelButton>(lists, "BevelButton1");
     button.AddEventHandler("Action", [this, &button] { BevelButton1_Action(button); });
 
-    AddControl("TextField1", NewControl<ui::TextField>());
-    SetProperties(ControlByName<ui::TextField>("TextField1"),
-                  StoredPropertyList("Window1.TextField1"), "Window1.TextField1");
+    AddStoredControl<ui::TextField>(lists, "TextField1");
+    AddStoredControl<ui::Label>(lists, "Label1");
 
-    AddControl("Label1", NewControl<ui::Label>());
-    SetProperties(ControlByName<ui::Label>("Label1"), StoredPropertyList("Window1.Label1"),
-                  "Window1.Label1");
-
-    AddControl("Rectangle1", NewControl<ui::Rectangle>());
-    SetProperties(ControlByName<ui::Rectangle>("Rectangle1"),
-                  StoredPropertyList("Window1.Rectangle1"), "Window1.Rectangle1");
-    auto& rectangle = ControlByName<ui::Rectangle>("Rectangle1");
+    auto& rectangle = AddStoredControl<ui::Rectangle>(lists, "Rectangle1");
     rectangle.AddEventHandler("MouseDown", [this, &rectangle](std::int64_t x, std::int64_t y) {
         return Rectangle1_MouseDown(rectangle, x, y);
     });
 
-    AddControl("Label3", NewControl<ui::Label>());
-    SetProperties(ControlByName<ui::Label>("Label3"), StoredPropertyList("Window1.Label3"),
-                  "Window1.Label3");
-    auto& link = ControlByName<ui::Label>("Label3");
+    auto& link = AddStoredControl<ui::Label>(lists, "Label3");
     link.AddEventHandler("MouseDown", [this, &link](std::int64_t x, std::int64_t y) {
         return Label3_MouseDown(link, x, y);
     });
 
-    AddControl("Listbox1", NewControl<ui::Listbox>());
-    SetProperties(ControlByName<ui::Listbox>("Listbox1"), StoredPropertyList("Window1.Listbox1"),
-                  "Window1.Listbox1");
+    AddStoredControl<ui::Listbox>(lists, "Listbox1");
 
-    AddControl("Canvas1", NewControl<ui::Canvas>());
-    ControlByName<ui::Canvas>("Canvas1").Backdrop(::TavrelLogo762x());
-    SetProperties(ControlByName<ui::Canvas>("Canvas1"), StoredPropertyList("Window1.Canvas1"),
-                  "Window1.Canvas1");
-    auto& logo = ControlByName<ui::Canvas>("Canvas1");
+    auto& logo = AddStoredControl<ui::Canvas>(
+        lists, "Canvas1", [](ui::Canvas& canvas) { canvas.Backdrop(::TavrelLogo762x()); });
     logo.AddEventHandler("MouseDown", [this, &logo](std::int64_t x, std::int64_t y) {
         return Canvas1_MouseDown(logo, x, y);
     });

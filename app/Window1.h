@@ -31,7 +31,6 @@ public:
 
     // Installs the application's menu bar, then applies the window's own list.
     void Layout() override;
-    // Calls CreateControls0.
     void CreateControls() override;
     // Makes the eight controls in tab order, each with its list and handler.
     virtual void CreateControls0();

@@ -137,6 +137,9 @@ void ImportSRT(EngineHost& host) {
         platform::MsgBox("Could not load file.");
         return;
     }
+    // Reading, converting and writing take seconds on a long file; the user sees the
+    // application busy then, but not while a dialog or message waits for them.
+    const platform::BusyScope busy;
     std::unique_ptr<platform::TextInputStream> stream = file->OpenAsTextFile();
     host.App().srtName = file->Name();
     if (!stream) {

@@ -1,5 +1,6 @@
 #include "engine/SrtWriter.h"
 
+#include <climits>
 #include <optional>
 
 #include "engine/CueTag.h"
@@ -28,7 +29,19 @@ void AppendSplitAtBars(std::string& block, std::string_view text) {
 }  // namespace
 
 std::string ShiftedCopyName(std::string_view srtName) {
-    return std::string(srtName.substr(0, srtName.find('.'))) + "_V2.srt";
+    constexpr std::string_view suffix = "_V2.srt";
+    // A longer proposal would be a name that no common file system takes, and the save dialog
+    // would refuse it without a word; the stem is cut where a UTF-8 character begins.
+    constexpr std::size_t longestName = NAME_MAX;
+    std::string_view stem = srtName.substr(0, srtName.find('.'));
+    if (stem.size() > longestName - suffix.size()) {
+        std::size_t cut = longestName - suffix.size();
+        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        stem = stem.substr(0, cut);
+    }
+    return std::string(stem).append(suffix);
 }
 
 // Each block is made whole, then goes to the stream in one piece.

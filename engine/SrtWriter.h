@@ -8,7 +8,8 @@
 
 namespace engine {
 
-// The name the save dialog proposes: srtName up to its first ".", then "_V2.srt".
+// The name the save dialog proposes: srtName up to its first ".", then "_V2.srt"; a stem too
+// long for a file name of NAME_MAX bytes is shortened to fit, by whole UTF-8 characters.
 std::string ShiftedCopyName(std::string_view srtName);
 
 // Asks where the shifted copy goes, proposing ShiftedCopyName, writes it there from the

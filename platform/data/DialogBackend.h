@@ -30,6 +30,11 @@ public:
 
     // Opens address in the default web browser; false when that could not be started.
     virtual bool OpenUrl(std::string_view address) = 0;
+
+    // Long work (reading or writing a file) begins (true) or ends (false): the user sees that
+    // the application is busy, and what they click or type meanwhile is dropped rather than
+    // acted on once the work is done. BusyScope calls it; never while a dialog is up.
+    virtual void Busy(bool busy) = 0;
 };
 
 // Installs backend for the free functions (GetOpenFolderItem, MsgBox, ShowURL, ...); the

@@ -4,7 +4,56 @@
 
 namespace platform {
 
+namespace {
+
+int busyScopes = 0;
+
+void TellBusy(bool busy) noexcept {
+    if (DialogBackend* backend = InstalledDialogBackend()) {
+        try {
+            backend->Busy(busy);
+        } catch (...) {
+            // Showing the busy state is a courtesy: the work goes on without it.
+        }
+    }
+}
+
+// Lifts the busy state while a dialog or message box is up.
+class DialogPause {
+public:
+    DialogPause() : paused_(busyScopes > 0) {
+        if (paused_) {
+            TellBusy(false);
+        }
+    }
+    ~DialogPause() {
+        if (paused_) {
+            TellBusy(true);
+        }
+    }
+    DialogPause(const DialogPause&) = delete;
+    DialogPause& operator=(const DialogPause&) = delete;
+
+private:
+    bool paused_;
+};
+
+}  // namespace
+
+BusyScope::BusyScope() {
+    if (busyScopes++ == 0) {
+        TellBusy(true);
+    }
+}
+
+BusyScope::~BusyScope() {
+    if (--busyScopes == 0) {
+        TellBusy(false);
+    }
+}
+
 std::optional<FolderItem> GetOpenFolderItem(std::string_view filter) {
+    const DialogPause pause;
     std::optional<std::string> path = CurrentDialogBackend().ChooseFileToOpen(filter);
     if (!path) {
         return std::nullopt;
@@ -14,6 +63,7 @@ std::optional<FolderItem> GetOpenFolderItem(std::string_view filter) {
 
 std::optional<FolderItem> GetSaveFolderItem(std::string_view filter,
                                             std::string_view proposedName) {
+    const DialogPause pause;
     std::optional<std::string> path = CurrentDialogBackend().ChooseFileToSave(filter, proposedName);
     if (!path) {
         return std::nullopt;
@@ -22,6 +72,7 @@ std::optional<FolderItem> GetSaveFolderItem(std::string_view filter,
 }
 
 void MsgBox(std::string_view text) {
+    const DialogPause pause;
     CurrentDialogBackend().ShowMessage(text);
 }
 

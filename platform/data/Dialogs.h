@@ -22,4 +22,14 @@ void MsgBox(std::string_view text);
 // Opens address in the default web browser; false when that could not be started.
 bool ShowURL(std::string_view address);
 
+// Marks long work for the user while it lives (DialogBackend::Busy). Scopes nest; the dialogs
+// and the message box above pause it while they are up, so that the user can answer them.
+class BusyScope {
+public:
+    BusyScope();
+    ~BusyScope();
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+};
+
 }  // namespace platform

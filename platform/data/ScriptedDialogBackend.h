@@ -13,8 +13,9 @@ namespace platform {
 
 // A DialogBackend for tests and benchmarks: the dialogs' answers are queued in advance, and
 // what the program showed, launched and opened is recorded. A dialog asked for without a
-// queued answer raises Unscripted (not a RuntimeException, so that no handler of the program
-// mistakes it for its own), so a test never waits for a user who is not there.
+// queued answer, or while the program shows itself busy, raises Unscripted (not a
+// RuntimeException, so that no handler of the program mistakes it for its own), so a test
+// never waits for a user who is not there.
 class ScriptedDialogBackend : public DialogBackend {
 public:
     class Unscripted : public std::logic_error {
@@ -44,6 +45,7 @@ public:
     void ShowMessage(std::string_view text) override;
     bool OpenInDefaultApplication(const std::string& path) override;
     bool OpenUrl(std::string_view address) override;
+    void Busy(bool busy) override;
 
     // What was asked and shown, in order.
     const std::vector<std::string>& OpenRequests() const { return openRequests_; }
@@ -51,6 +53,8 @@ public:
     const std::vector<std::string>& Messages() const { return messages_; }
     const std::vector<std::string>& Launched() const { return launched_; }
     const std::vector<std::string>& Urls() const { return urls_; }
+    // Every begin (true) and end (false) of the busy state.
+    const std::vector<bool>& BusyChanges() const { return busyChanges_; }
 
     // Answers queued and not yet used.
     std::size_t PendingAnswers() const { return openAnswers_.size() + saveAnswers_.size(); }
@@ -66,7 +70,11 @@ private:
     std::vector<std::string> messages_;
     std::vector<std::string> launched_;
     std::vector<std::string> urls_;
+    std::vector<bool> busyChanges_;
     bool launchSucceeds_ = true;
+    bool busy_ = false;
+
+    void CheckNotBusy(std::string_view what) const;
 };
 
 }  // namespace platform

@@ -1,12 +1,32 @@
 #include "platform/ui/BevelButton.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "platform/ui/Colors.h"
 
 namespace platform::ui {
 
-BevelButton::BevelButton(Window& window) : Control(window, new QPushButton, {"Action"}) {
+namespace {
+
+// A QPushButton outside a dialog answers Space only; the keyboard user expects Return and
+// Enter to press the focused button too.
+class KeyboardPushButton : public QPushButton {
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            event->accept();
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
+BevelButton::BevelButton(Window& window) : Control(window, new KeyboardPushButton, {"Action"}) {
     QObject::connect(QtButton(), &QPushButton::clicked, QtButton(), [this] { RaiseAction(); });
 }
 
@@ -36,7 +56,7 @@ void BevelButton::TextColor(ColorBytes color) {
 
 void BevelButton::AcceptFocus(bool value) {
     acceptFocus_ = value;
-    QtButton()->setFocusPolicy(value ? Qt::StrongFocus : Qt::NoFocus);
+    ClickFocus(value);
 }
 
 void BevelButton::UpdatePalette() {

@@ -8,7 +8,8 @@ class QPushButton;
 
 namespace platform::ui {
 
-// A bevelled button over a QPushButton; a click raises Action.
+// A bevelled button over a QPushButton; a click raises Action, and so do Space, Return and
+// Enter while the button has the focus.
 class BevelButton : public Control {
 public:
     explicit BevelButton(Window& window);
@@ -23,7 +24,8 @@ public:
     void BackColor(ColorBytes color);
     ColorBytes TextColor() const { return textColor_; }
     void TextColor(ColorBytes color);
-    // Whether a click gives the button the keyboard focus (and Tab reaches it).
+    // Whether a click gives the button the keyboard focus; Tab reaches it either way, as a tab
+    // stop.
     bool AcceptFocus() const { return acceptFocus_; }
     void AcceptFocus(bool value);
 

@@ -38,7 +38,6 @@ protected:
 
 Canvas::Canvas(Window& window) : Control(window, new CanvasWidget, {"MouseDown"}) {
     static_cast<CanvasWidget*>(Widget())->Attach(this);
-    Widget()->setFocusPolicy(Qt::NoFocus);
 }
 
 void Canvas::Backdrop(std::shared_ptr<Picture> picture) {
@@ -62,7 +61,7 @@ void Canvas::ApplyProperty(std::string_view name, const PropertyValue& value) {
     } else if (name == "Transparent") {
         Transparent(BooleanValue(name, value));
     } else if (name == "AcceptFocus") {
-        Widget()->setFocusPolicy(BooleanValue(name, value) ? Qt::StrongFocus : Qt::NoFocus);
+        TakesFocus(BooleanValue(name, value));
     } else {
         Control::ApplyProperty(name, value);
     }

@@ -7,22 +7,19 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/EventDispatch.h"
+#include "platform/ui/StoredValues.h"
 #include "platform/ui/Window.h"
 
 namespace platform::ui {
 
-namespace {
-
-int ToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, -1000000, 1000000));
-}
-
-}  // namespace
-
 Control::Control(Window& window, QWidget* widget, std::initializer_list<std::string_view> events)
-    : window_(window), widget_(widget), events_(events) {
+    : window_(window),
+      widget_(widget),
+      events_(events),
+      takesFocus_(widget->focusPolicy() != Qt::NoFocus) {
     widget_->setParent(window.ContentArea());
     widget_->show();
+    UpdateFocusPolicy();
 }
 
 Control::~Control() {
@@ -36,26 +33,31 @@ std::string Control::DesignName() const {
 void Control::Left(std::int64_t left) {
     left_ = left;
     widget_->move(ToInt(left_), ToInt(top_));
+    UpdateFocusPolicy();
 }
 
 void Control::Top(std::int64_t top) {
     top_ = top;
     widget_->move(ToInt(left_), ToInt(top_));
+    UpdateFocusPolicy();
 }
 
 void Control::Width(std::int64_t width) {
     width_ = std::max<std::int64_t>(width, 0);
     widget_->resize(ToInt(width_), ToInt(height_));
+    UpdateFocusPolicy();
 }
 
 void Control::Height(std::int64_t height) {
     height_ = std::max<std::int64_t>(height, 0);
     widget_->resize(ToInt(width_), ToInt(height_));
+    UpdateFocusPolicy();
 }
 
 void Control::Visible(bool visible) {
     visible_ = visible;
     widget_->setVisible(visible);
+    UpdateFocusPolicy();
 }
 
 void Control::Enabled(bool enabled) {
@@ -65,8 +67,33 @@ void Control::Enabled(bool enabled) {
 
 void Control::TabStop(bool value) {
     tabStop_ = value;
-    if (widget_->focusPolicy() != Qt::NoFocus) {
-        widget_->setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus);
+    UpdateFocusPolicy();
+}
+
+void Control::TakesFocus(bool value) {
+    takesFocus_ = value;
+    if (!value) {
+        widget_->setFocusPolicy(Qt::NoFocus);
+    }
+    UpdateFocusPolicy();
+}
+
+void Control::ClickFocus(bool value) {
+    clickFocus_ = value;
+    UpdateFocusPolicy();
+}
+
+void Control::UpdateFocusPolicy() {
+    if (!takesFocus_) {
+        return;
+    }
+    const QRect area(ToInt(left_), ToInt(top_), ToInt(width_), ToInt(height_));
+    const QRect content(0, 0, ToInt(window_.Width()), ToInt(window_.Height()));
+    const bool byTab = tabStop_ && visible_ && area.intersects(content);
+    if (byTab && clickFocus_) {
+        widget_->setFocusPolicy(Qt::StrongFocus);
+    } else {
+        widget_->setFocusPolicy(byTab ? Qt::TabFocus : clickFocus_ ? Qt::ClickFocus : Qt::NoFocus);
     }
 }
 

@@ -55,8 +55,15 @@ public:
 
     std::int64_t TabIndex() const { return tabIndex_; }
     void TabIndex(std::int64_t index) { tabIndex_ = index; }
+    // As the control was set. Tab reaches a control that takes the keyboard focus only while
+    // it is a tab stop, visible and at least partly inside its window's content area: the user
+    // could not see what they type into one outside it.
     bool TabStop() const { return tabStop_; }
     void TabStop(bool value);
+
+    // Sets which ways the widget takes the focus (see TabStop); the window calls it when its
+    // content area changes size.
+    void UpdateFocusPolicy();
 
     // The tip shown while the pointer rests on the control.
     const std::string& HelpTag() const { return helpTag_; }
@@ -79,6 +86,11 @@ protected:
 
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
+    // Whether the control takes the keyboard focus at all (as its widget did when made), and
+    // whether a click gives it the focus (true unless told).
+    void TakesFocus(bool value);
+    void ClickFocus(bool value);
+
     // For classes that draw text: handles Bold, Italic, Underline, TextFont ("System": the
     // application's font), TextSize (0: the default size; otherwise in points of the stored
     // geometry, one point to a logical pixel) and TextUnit; false for any other name.
@@ -100,6 +112,8 @@ private:
     bool enabled_ = true;
     std::int64_t tabIndex_ = 0;
     bool tabStop_ = true;
+    bool takesFocus_ = false;
+    bool clickFocus_ = true;
     std::string helpTag_;
     std::string fontName_ = "System";
     float fontSize_ = 0.0F;

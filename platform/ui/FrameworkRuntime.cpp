@@ -2,11 +2,16 @@
 
 #include <exception>
 #include <memory>
+#include <utility>
 #include <vector>
+
+#include <QIcon>
+#include <QPixmap>
 
 #include "platform/data/DialogBackend.h"
 #include "platform/data/EventDispatch.h"
 #include "platform/ui/GuardedApplication.h"
+#include "platform/ui/Picture.h"
 #include "platform/ui/QtDialogBackend.h"
 #include "platform/ui/Window.h"
 
@@ -17,6 +22,7 @@ namespace {
 struct RuntimeState {
     int* argc = nullptr;
     char** argv = nullptr;
+    ApplicationIdentity identity;
     std::unique_ptr<GuardedApplication> application;  // only when the runtime made it
     std::unique_ptr<QtDialogBackend> dialogs;
     std::vector<std::function<void()>> finalizers;
@@ -29,12 +35,22 @@ RuntimeState& State() {
     return state;
 }
 
+void ApplyIdentity(const ApplicationIdentity& identity) {
+    if (!identity.displayName.empty()) {
+        QGuiApplication::setApplicationDisplayName(QString::fromStdString(identity.displayName));
+    }
+    if (const auto icon = Picture::OpenFromApp(identity.iconPicture)) {
+        QGuiApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon->Image())));
+    }
+}
+
 }  // namespace
 
-void RuntimeInit(int& argc, char** argv) {
+void RuntimeInit(int& argc, char** argv, ApplicationIdentity identity) {
     RuntimeState& state = State();
     state.argc = &argc;
     state.argv = argv;
+    state.identity = std::move(identity);
     state.exitStatus = 0;
     state.startupFailed = false;
 }
@@ -46,6 +62,7 @@ void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
         state.application = std::make_unique<GuardedApplication>(
             state.argc != nullptr ? *state.argc : noArguments, state.argv);
     }
+    ApplyIdentity(state.identity);
     if (InstalledDialogBackend() == nullptr) {
         state.dialogs = std::make_unique<QtDialogBackend>();
         InstallDialogBackend(state.dialogs.get());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace platform::ui {
 
@@ -8,10 +9,19 @@ namespace platform::ui {
 // the Qt application when asked to initialise the framework, runs the event loop, runs the
 // finalisers at the end and gives the process's exit status.
 
-// Starts the runtime; argc and argv must outlive it (main's own do).
-void RuntimeInit(int& argc, char** argv);
+// What the desktop shows for the application: the name that titles its message boxes and
+// the picture shipped with the application (Picture::OpenFromApp) that is its windows' icon.
+struct ApplicationIdentity {
+    std::string displayName;
+    std::string iconPicture;
+};
 
-// Makes the Qt application (a GuardedApplication, unless one exists already), installs the Qt
+// Starts the runtime; argc and argv must outlive it (main's own do). The identity is given to
+// the Qt application when the framework initialises.
+void RuntimeInit(int& argc, char** argv, ApplicationIdentity identity = {});
+
+// Makes the Qt application (a GuardedApplication, unless one exists already), gives it the
+// identity RuntimeInit was given, installs the Qt
 // dialog backend (unless another backend is installed), then calls lateStartup once. An
 // exception from lateStartup passes on.
 void RunFrameworkInitialization(const std::function<void()>& lateStartup);

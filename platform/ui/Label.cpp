@@ -1,25 +1,16 @@
 #include "platform/ui/Label.h"
 
 #include <QLabel>
+
 #include "platform/ui/Colors.h"
 #include "platform/ui/ControlWidget.h"
+#include "platform/ui/StoredValues.h"
 
 namespace platform::ui {
 
 namespace {
 
 using LabelWidget = ControlWidget<QLabel>;
-
-Qt::Alignment HorizontalAlignment(std::int64_t align) {
-    switch (align) {
-        case 2:
-            return Qt::AlignHCenter;
-        case 3:
-            return Qt::AlignRight;
-        default:
-            return Qt::AlignLeft;
-    }
-}
 
 }  // namespace
 

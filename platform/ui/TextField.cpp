@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "platform/ui/Colors.h"
+#include "platform/ui/StoredValues.h"
 
 namespace platform::ui {
 
@@ -34,13 +35,7 @@ void TextField::TextFieldChanged() {
 
 void TextField::Alignment(std::int64_t value) {
     alignment_ = value;
-    Qt::Alignment horizontal = Qt::AlignLeft;
-    if (value == 2) {
-        horizontal = Qt::AlignHCenter;
-    } else if (value == 3) {
-        horizontal = Qt::AlignRight;
-    }
-    QtLineEdit()->setAlignment(horizontal | Qt::AlignVCenter);
+    QtLineEdit()->setAlignment(HorizontalAlignment(value) | Qt::AlignVCenter);
 }
 
 void TextField::Border(bool value) {

@@ -9,16 +9,15 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 
+#include "platform/data/SetProperties.h"
 #include "platform/ui/Colors.h"
 #include "platform/ui/MenuBarView.h"
+#include "platform/ui/StoredPropertyList.h"
+#include "platform/ui/StoredValues.h"
 
 namespace platform::ui {
 
 namespace {
-
-int ToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, 0, QWIDGETSIZE_MAX));
-}
 
 class WindowFrame : public QMainWindow {
 public:
@@ -191,6 +190,7 @@ void Window::ContentResized(int width, int height) {
     if (visible_ && frame_->isVisible()) {
         width_ = width;
         height_ = height;
+        UpdateControlsFocus();
     }
 }
 
@@ -216,11 +216,13 @@ void Window::Title(std::string title) {
 void Window::Width(std::int64_t width) {
     width_ = std::max<std::int64_t>(width, 0);
     ApplyGeometry();
+    UpdateControlsFocus();
 }
 
 void Window::Height(std::int64_t height) {
     height_ = std::max<std::int64_t>(height, 0);
     ApplyGeometry();
+    UpdateControlsFocus();
 }
 
 void Window::MinWidth(std::int64_t value) {
@@ -319,6 +321,11 @@ Control& Window::AddControl(std::string name, std::unique_ptr<Control> control) 
     return added;
 }
 
+void Window::ApplyStoredList(Control& control, std::string_view listOwner) {
+    const std::string listName = std::string(listOwner) + "." + control.Name();
+    SetProperties(control, StoredPropertyList(listName), listName);
+}
+
 Control* Window::ControlByName(std::string_view name) const {
     for (const Entry& entry : controls_) {
         if (entry.name == name) {
@@ -350,9 +357,11 @@ void Window::ApplyGeometry() {
     const int menuHeight = MenuBarHeight();
     const QSize size(ToInt(width_), ToInt(height_) + menuHeight);
     if (resizeable_) {
-        frame_->setMinimumSize(ToInt(minWidth_), ToInt(minHeight_) + menuHeight);
-        frame_->setMaximumSize(ToInt(maxWidth_),
-                               std::min(ToInt(maxHeight_) + menuHeight, QWIDGETSIZE_MAX));
+        // Qt takes no negative sizes.
+        auto limit = [](std::int64_t value) { return std::max(0, ToInt(value)); };
+        frame_->setMinimumSize(limit(minWidth_), limit(minHeight_) + menuHeight);
+        frame_->setMaximumSize(limit(maxWidth_),
+                               std::min(limit(maxHeight_) + menuHeight, QWIDGETSIZE_MAX));
         frame_->resize(size);
     } else {
         frame_->setFixedSize(size);
@@ -393,6 +402,12 @@ void Window::ApplyTabOrder() {
     });
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+    }
+}
+
+void Window::UpdateControlsFocus() {
+    for (const Entry& entry : controls_) {
+        entry.control->UpdateFocusPolicy();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -115,6 +116,21 @@ public:
         return *typed;
     }
 
+    // Builds one control from the application's stored lists: makes a C, adds it under name,
+    // fetches it back by that name, lets prepare act on it (what goes before the list, such
+    // as a canvas's backdrop), then applies the stored list "<listOwner>.<name>".
+    template <typename C>
+    C& AddStoredControl(std::string_view listOwner, const std::string& name,
+                        const std::function<void(C&)>& prepare = {}) {
+        AddControl(name, NewControl<C>());
+        C& control = ControlByName<C>(name);
+        if (prepare) {
+            prepare(control);
+        }
+        ApplyStoredList(control, listOwner);
+        return control;
+    }
+
     std::int64_t ControlCount() const { return static_cast<std::int64_t>(controls_.size()); }
 
     // The Qt side, for the platform layer and tests.
@@ -140,10 +156,13 @@ private:
         std::unique_ptr<Control> control;
     };
 
+    // Applies the stored list "<listOwner>.<the control's name>" to control.
+    static void ApplyStoredList(Control& control, std::string_view listOwner);
     int MenuBarHeight() const;
     void ApplyGeometry();
     void ApplyFlags();
     void ApplyTabOrder();
+    void UpdateControlsFocus();
 
     QPointer<QMainWindow> frame_;
     QPointer<QWidget> content_;

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -170,6 +174,8 @@ TEST_F(Window1Test, PressingTheButtonRunsAWholeRequest) {
     EXPECT_EQ(dialogs_.SaveRequests()[0].proposedName, "movie_V2.srt");
     EXPECT_EQ(dialogs_.OpenRequests(), std::vector<std::string>{"text/srt"});
     EXPECT_TRUE(dialogs_.Messages().empty());
+    EXPECT_EQ(dialogs_.BusyChanges(), (std::vector<bool>{true, false, true, false}))
+        << "busy while reading and while writing, not while the save dialog is up";
     EXPECT_EQ(Read(source), kTwoBlocks) << "the source is left as it was";
 
     // The cue list holds the request's rows, and its view catches up in one go.
@@ -205,6 +211,89 @@ TEST_F(Window1Test, TheSecondsTypedIntoTheFieldShiftTheNextRequest) {
     EXPECT_EQ(Read(Path("later.srt")),
               "1\n00:01:01,000 --> 00:01:04,000\nHello\nworld\n\n"
               "2\n00:01:05,500 --> 00:01:07,250\nIt's fine\n\n");
+}
+
+TEST_F(Window1Test, TheKeyboardReachesTheFieldAndTheButtonAndNothingUnseen) {
+    tavrel::Window1& window = Main();
+    QWidget* field = window.TextField1().Widget();
+    QWidget* button = window.BevelButton1().Widget();
+    window.Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.Frame()));
+    field->setFocus();
+    std::set<QWidget*> reached;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached.insert(QApplication::focusWidget());
+    }
+    EXPECT_EQ(reached, (std::set<QWidget*>{field, button}));
+    EXPECT_EQ(window.Listbox1().Widget()->geometry(), QRect(-12, 480, 445, 200))
+        << "the cue list keeps its place";
+
+    // A click on the button leaves the focus in the field; Space, Return and Enter press the
+    // button when it has the focus.
+    field->setFocus();
+    dialogs_.CancelOpen();
+    PressTheButton();
+    EXPECT_EQ(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), button);
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        dialogs_.CancelOpen();
+        QTest::keyClick(button, key);
+    }
+    EXPECT_EQ(dialogs_.OpenRequests().size(), 4u);
+}
+
+// A click on the button as the application's event loop would get it from the window system:
+// queued, delivered once the loop runs again.
+void QueueClick(QWidget* widget) {
+    const QPointF at(10, 10);
+    const QPointF global = widget->mapToGlobal(at);
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                        Qt::LeftButton, Qt::LeftButton, {}));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                        Qt::LeftButton, Qt::NoButton, {}));
+}
+
+// Scripted dialogs with the Qt side of the busy state; whenever work begins, the user clicks
+// the button again.
+class ImpatientUser : public platform::ScriptedDialogBackend {
+public:
+    platform::ui::QtDialogBackend qt;
+    QWidget* button = nullptr;
+    std::vector<Qt::CursorShape> cursors;
+
+    void Busy(bool busy) override {
+        ScriptedDialogBackend::Busy(busy);
+        qt.Busy(busy);
+        if (busy) {
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            cursors.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
+            QueueClick(button);
+        }
+    }
+};
+
+TEST_F(Window1Test, ClicksDuringTheWorkAreDroppedWhileTheCursorShowsIt) {
+    ImpatientUser user;
+    user.button = Main().BevelButton1().Widget();
+    platform::InstallDialogBackend(&user);
+    user.AnswerOpen(Write("movie.srt", kTwoBlocks));
+    user.AnswerSave(Path("once.srt"));
+    PressTheButton();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(user.OpenRequests().size(), 1u) << "the clicks during the work started nothing";
+    EXPECT_EQ(Read(Path("once.srt")), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(user.cursors, (std::vector<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // The same click while the application is idle starts a request.
+    user.CancelOpen();
+    QueueClick(user.button);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(user.OpenRequests().size(), 2u);
+    platform::InstallDialogBackend(&dialogs_);
 }
 
 TEST_F(Window1Test, CancellingADialogShowsItsMessageAndWritesNothing) {
@@ -309,7 +398,7 @@ TEST_F(Window1Test, ARequestThroughQtsOwnFileDialogs) {
 // The start-up path from Main to the event loop and back, as main() runs it.
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override { platform::ui::RuntimeInit(argc_, argv_); }
+    void SetUp() override { platform::ui::RuntimeInit(argc_, argv_, tavrel::Identity()); }
     void TearDown() override {
         CloseWindow("Window1.Window1");
         Settle();
@@ -324,13 +413,17 @@ protected:
 
 TEST_F(StartupTest, MainRunsTheEventLoopWithTheMainWindowUntilTheApplicationQuits) {
     bool windowUpInLoop = false;
+    bool windowHasTheLogo = false;
     QTimer::singleShot(0, [&] {
         windowUpInLoop = platform::ui::GetImplicitWindow("Window1.Window1") != nullptr &&
                          ::App().MenuHandlerFor("FileAboutTavrel") != nullptr;
+        windowHasTheLogo = windowUpInLoop && !::Window1().Frame()->windowIcon().isNull();
         QCoreApplication::quit();
     });
     tavrel::Main();
     EXPECT_TRUE(windowUpInLoop);
+    EXPECT_TRUE(windowHasTheLogo);
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Tavrel") << "the message boxes' title";
     EXPECT_EQ(platform::ui::RuntimeExit(), 0);
 }
 

@@ -30,6 +30,22 @@ TEST(ShiftedCopyNameTest, IsTheNameUpToItsFirstDotAndV2) {
     EXPECT_EQ(engine::ShiftedCopyName("movie"), "movie_V2.srt");
     EXPECT_EQ(engine::ShiftedCopyName(".srt"), "_V2.srt");
     EXPECT_EQ(engine::ShiftedCopyName("Fr\xC3\xA8re.srt"), "Fr\xC3\xA8re_V2.srt");
+
+    // Stems too long for a 255-byte name lose their last whole characters.
+    auto times = [](std::string_view piece, int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    EXPECT_EQ(engine::ShiftedCopyName(times("a", 248) + ".srt"), times("a", 248) + "_V2.srt");
+    EXPECT_EQ(engine::ShiftedCopyName(times("a", 251)), times("a", 248) + "_V2.srt");
+    EXPECT_EQ(engine::ShiftedCopyName(times("\xE2\x82\xAC", 83) + ".srt"),
+              times("\xE2\x82\xAC", 82) + "_V2.srt")
+        << "a three-byte character is not cut in two";
+    EXPECT_EQ(engine::ShiftedCopyName(times("\xF0\x9F\x8E\xAC", 70)),
+              times("\xF0\x9F\x8E\xAC", 62) + "_V2.srt");
 }
 
 TEST_F(ShiftedCopyTest, WritesTheSeventyNineByteExample) {

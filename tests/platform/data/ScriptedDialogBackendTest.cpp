@@ -57,10 +57,28 @@ TEST_F(DialogsTest, ADialogWithoutAQueuedAnswerFailsLoudly) {
     EXPECT_TRUE(platform::GetOpenFolderItem("").has_value());
 }
 
+TEST_F(DialogsTest, BusyScopesNestAndPauseWhileADialogIsUp) {
+    dialogs.AnswerSave("/b.srt");
+    {
+        const platform::BusyScope reading;
+        { const platform::BusyScope inner; }
+        EXPECT_THAT(dialogs.BusyChanges(), ElementsAre(true)) << "an inner scope changes nothing";
+        EXPECT_TRUE(platform::GetSaveFolderItem("", "b_V2.srt").has_value());
+        platform::MsgBox("done");
+    }
+    EXPECT_THAT(dialogs.BusyChanges(), ElementsAre(true, false, true, false, true, false));
+
+    dialogs.Busy(true);
+    EXPECT_THROW(platform::MsgBox("x"), platform::ScriptedDialogBackend::Unscripted)
+        << "a dialog that comes up while busy is caught";
+    dialogs.Busy(false);
+}
+
 TEST(DialogBackendTest, WithoutABackendTheDialogsRaise) {
     platform::InstallDialogBackend(nullptr);
     EXPECT_THROW(platform::CurrentDialogBackend(), platform::NilObjectException);
     EXPECT_THROW(platform::MsgBox("x"), platform::NilObjectException);
+    const platform::BusyScope busy;  // work goes on without anyone to show it to
 }
 
 }  // namespace

@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <future>
+#include <thread>
 
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -11,10 +17,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -88,9 +96,11 @@ TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeR
     // no file.
     WriteFile(folder.filePath("movie_V2.srt"), "old");
     QString question;
+    Qt::TextFormat questionFormat = Qt::AutoText;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
         WhenModal<QMessageBox>([&, dialog](QMessageBox* box) {
             question = box->text();
+            questionFormat = box->textFormat();
             box->button(QMessageBox::No)->click();
             QTimer::singleShot(50, dialog, [dialog] { dialog->reject(); });
         });
@@ -98,6 +108,7 @@ TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeR
     });
     EXPECT_FALSE(backend.ChooseFileToSave("text/srt", "movie_V2.srt").has_value());
     EXPECT_TRUE(question.contains("movie_V2.srt")) << question.toStdString();
+    EXPECT_EQ(questionFormat, Qt::PlainText) << "Qt's own question is plain text too";
 
     // "Yes" replaces.
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
@@ -107,15 +118,108 @@ TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeR
     EXPECT_TRUE(backend.ChooseFileToSave("text/srt", "movie_V2.srt").has_value());
 }
 
-TEST(QtDialogBackendTest, MessageBoxShowsTheText) {
+TEST(QtDialogBackendTest, ATypedNameIsTakenAsShownQuotesAndAll) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString source = folder.filePath("quote\"s'.srt");
+    const QString target = folder.filePath("quote\"s'_V2.srt");
+    WriteFile(source, "x");
+    WriteFile(folder.filePath("s'.srt"), "a file Qt's reading of the quotes would choose");
     platform::ui::QtDialogBackend backend;
-    QString shown;
-    WhenModal<QMessageBox>([&](QMessageBox* box) {
-        shown = box->text();
-        box->button(QMessageBox::Ok)->click();
+    auto decoded = [](const std::optional<std::string>& path) {
+        return path ? QFile::decodeName(QByteArray::fromStdString(*path)).toStdString() : "(none)";
+    };
+
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) { TypeFileName(dialog, source); });
+    EXPECT_EQ(decoded(backend.ChooseFileToOpen("text/srt")), source.toStdString());
+
+    QString proposed;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        Accept(dialog);
     });
-    backend.ShowMessage("Could not load file.");
-    EXPECT_EQ(shown, "Could not load file.");
+    EXPECT_EQ(decoded(backend.ChooseFileToSave("", "quote\"s'_V2.srt")), target.toStdString());
+    EXPECT_EQ(proposed, "quote\"s'_V2.srt");
+
+    // Once it exists, the dialog asks before it is replaced.
+    WriteFile(target, "old");
+    QString question;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        WhenModal<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+        });
+        Accept(dialog);
+    });
+    EXPECT_EQ(decoded(backend.ChooseFileToSave("", "quote\"s'_V2.srt")), target.toStdString());
+    EXPECT_TRUE(question.contains("quote\"s'_V2.srt")) << question.toStdString();
+}
+
+TEST(QtDialogBackendTest, TheDialogsTellFilesByNameSoThatNoFolderHangsThem) {
+    // Reading /proc/kmsg to learn its type may never return: a dialog that does so ends the
+    // test process instead of hanging it.
+    std::promise<void> finished;
+    std::thread watchdog([done = finished.get_future()] {
+        if (done.wait_for(std::chrono::seconds(60)) == std::future_status::timeout) {
+            std::fputs("The open dialog hung on /proc.\n", stderr);
+            std::_Exit(1);
+        }
+    });
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    WriteFile(folder.filePath("blob"), "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    platform::ui::QtDialogBackend backend;
+    QString blobType;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        blobType = dialog->iconProvider()->type(QFileInfo(folder.filePath("blob")));
+        dialog->setDirectory(QStringLiteral("/proc"));
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        QString kmsgType;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                kmsgType = model->type(model->index(QStringLiteral("/proc/kmsg")));
+                return !kmsgType.isEmpty();
+            },
+            30000))
+            << "the dialog never got to describe /proc/kmsg";
+        dialog->reject();
+    });
+    EXPECT_FALSE(backend.ChooseFileToOpen("").has_value());
+    finished.set_value();
+    watchdog.join();
+    EXPECT_FALSE(blobType.contains("PDF")) << "told by its content: " << blobType.toStdString();
+}
+
+TEST(QtDialogBackendTest, MessageBoxShowsPlainTextThatFitsTheScreen) {
+    platform::ui::QtDialogBackend backend;
+    const QString longPath = "/home/user/" + QString(5000, u'x') + "/movie.srt";
+    const QString texts[] = {"Could not load file.", "Could not read <b>bad.srt</b>.\nLine 2",
+                             "Could not load file.\n" + longPath};
+    for (const QString& text : texts) {
+        QString shown, details, title;
+        Qt::TextFormat format = Qt::AutoText;
+        bool fits = false;
+        WhenModal<QMessageBox>([&](QMessageBox* box) {
+            shown = box->text().remove(QChar(0x200B));
+            details = box->detailedText();
+            format = box->textFormat();
+            title = box->windowTitle();
+            fits = box->screen()->availableGeometry().contains(box->frameGeometry());
+            box->button(QMessageBox::Ok)->click();
+        });
+        backend.ShowMessage(text.toStdString());
+        EXPECT_EQ(format, Qt::PlainText) << text.toStdString();
+        EXPECT_TRUE(fits) << text.left(40).toStdString();
+        EXPECT_EQ(title, QApplication::applicationDisplayName());
+        if (text.size() < 1000) {
+            EXPECT_EQ(shown, text);
+            EXPECT_TRUE(details.isEmpty());
+        } else {
+            EXPECT_TRUE(shown.startsWith("Could not load file.\n/home/user/xxx"));
+            EXPECT_TRUE(shown.endsWith("xxx/movie.srt"));
+            EXPECT_EQ(details, text) << "the whole text is in the details";
+        }
+    }
 }
 
 }  // namespace

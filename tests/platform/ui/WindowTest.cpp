@@ -14,6 +14,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/PushButton.h"
 #include "platform/ui/Rectangle.h"
+#include "platform/ui/TextField.h"
 
 using platform::ui::GetImplicitWindow;
 using platform::ui::ImplicitWindow;
@@ -56,6 +57,53 @@ TEST(WindowTest, ControlsAreFoundByNameAndClassIsVerified) {
                  platform::RuntimeException)
         << "one control per name";
     EXPECT_EQ(window->ControlCount(), 1);
+}
+
+TEST(WindowTest, TabReachesOnlyTheControlsTheUserCanSee) {
+    auto window = uitest::BuiltWindow();
+    window->Width(200);
+    window->Height(100);
+    struct Row {
+        const char* name;
+        std::int64_t left, top, width, height;
+        bool visible;
+        bool tabStop;
+        Qt::FocusPolicy expected;
+    };
+    const Row rows[] = {
+        {"inside", 10, 10, 50, 20, true, true, Qt::StrongFocus},
+        {"partly inside", -20, 90, 50, 20, true, true, Qt::StrongFocus},
+        {"below", -12, 120, 250, 50, true, true, Qt::ClickFocus},
+        {"right of it", 200, 0, 10, 10, true, true, Qt::ClickFocus},
+        {"hidden", 10, 40, 50, 20, false, true, Qt::ClickFocus},
+        {"no tab stop", 10, 70, 50, 20, true, false, Qt::ClickFocus},
+    };
+    for (const Row& row : rows) {
+        auto& field = static_cast<platform::ui::TextField&>(
+            window->AddControl(row.name, window->NewControl<platform::ui::TextField>()));
+        field.Left(row.left);
+        field.Top(row.top);
+        field.Width(row.width);
+        field.Height(row.height);
+        field.Visible(row.visible);
+        field.TabStop(row.tabStop);
+        EXPECT_EQ(field.Widget()->focusPolicy(), row.expected) << row.name;
+    }
+    window->Height(130);
+    EXPECT_EQ(window->ControlByName("below")->Widget()->focusPolicy(), Qt::StrongFocus)
+        << "a window grown over the control lets Tab reach it";
+
+    // A button that takes no focus on a click is still reached by Tab.
+    auto& button = static_cast<platform::ui::BevelButton&>(
+        window->AddControl("button", window->NewControl<platform::ui::BevelButton>()));
+    button.Width(40);
+    button.Height(20);
+    button.AcceptFocus(false);
+    EXPECT_EQ(button.Widget()->focusPolicy(), Qt::TabFocus);
+    auto& logo = static_cast<platform::ui::Canvas&>(
+        window->AddControl("logo", window->NewControl<platform::ui::Canvas>()));
+    logo.Width(40);
+    EXPECT_EQ(logo.Widget()->focusPolicy(), Qt::NoFocus) << "a canvas takes no focus unless told";
 }
 
 TEST(WindowTest, ImplicitWindowIsBuiltOnceAndForgottenWhenClosed) {
