@@ -93,6 +93,7 @@ std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::string& pa
     std::string pattern = folder + "/." + name.substr(0, 200) + ".tmp-XXXXXX";
     std::vector<char> temporary(pattern.begin(), pattern.end());
     temporary.push_back('\0');
+    const TerminationSignalsHeld held;  // until the new stream looks after its file
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
         error = "Cannot create a file in " + Quoted(folder) + ": " + Reason() + ".";
@@ -105,13 +106,15 @@ std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::string& pa
     } catch (const std::bad_alloc&) {
         ::close(fd);
         ::unlink(temporary.data());
-        error = "Cannot write " + Quoted(path) + ": there is not enough memory.";
-        return nullptr;
+        throw;  // for the request to let go of what it holds before it tells the user
     }
 }
 
 TextOutputStream::TextOutputStream(int fd, std::string targetPath, std::string temporaryPath)
-    : fd_(fd), targetPath_(std::move(targetPath)), temporaryPath_(std::move(temporaryPath)) {
+    : fd_(fd),
+      targetPath_(std::move(targetPath)),
+      temporaryPath_(std::move(temporaryPath)),
+      removal_(temporaryPath_) {
     buffer_.reserve(bufferSize);
 }
 
@@ -172,11 +175,14 @@ bool TextOutputStream::Close() {
             Fail("Cannot replace " + Quoted(targetPath_) + ": " + why + ".");
         } else if (::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
             Fail("Cannot replace " + Quoted(targetPath_) + ": " + Reason() + ".");
+        } else {
+            removal_.Release();
         }
     }
     if (!error_.empty()) {
         Discard();
     }
+    std::string().swap(buffer_);
     closed_ = true;
     return error_.empty();
 }
@@ -193,7 +199,8 @@ void TextOutputStream::Discard() {
         fd_ = -1;
     }
     ::unlink(temporaryPath_.c_str());
-    buffer_.clear();
+    removal_.Release();
+    std::string().swap(buffer_);
 }
 
 }  // namespace platform
