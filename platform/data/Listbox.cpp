@@ -33,18 +33,17 @@ std::size_t CheckedColumn(std::int64_t column) {
 Listbox::Listbox() = default;
 Listbox::~Listbox() = default;
 
+// Every container is swapped for a fresh one: clearing would keep the room the rows took.
 void Listbox::DeleteAllRows() {
-    rowChunks_.clear();
-    rowChunks_.shrink_to_fit();
+    decltype(rowChunks_)().swap(rowChunks_);
     rowCount_ = 0;
-    blocks_.clear();
-    blockSizes_.clear();
+    decltype(blocks_)().swap(blocks_);
+    decltype(blockSizes_)().swap(blockSizes_);
     currentBlock_ = currentUsed_ = currentSize_ = 0;
     storedBytes_ = wastedBytes_ = 0;
-    selected_.clear();
-    selected_.shrink_to_fit();
-    moreCells_.clear();
-    tags_.clear();
+    decltype(selected_)().swap(selected_);
+    decltype(moreCells_)().swap(moreCells_);
+    decltype(tags_)().swap(tags_);
     Changed();
 }
 
