@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/data/PosixFile.h"
 #include "platform/data/RemovedOnTermination.h"
 
 namespace platform {
@@ -42,7 +43,7 @@ private:
     void Fail(const std::string& what);
     void Discard();
 
-    int fd_;
+    Descriptor fd_;
     std::string targetPath_;
     std::string temporaryPath_;
     RemovedOnTermination removal_;
