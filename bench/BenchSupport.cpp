@@ -30,13 +30,21 @@ std::string Timecode(long milliseconds) {
     return text;
 }
 
-double PeakMemory() {
+// A field of /proc/self/status given in kB ("VmHWM:", "VmRSS:"), in bytes; 0 when missing.
+double StatusBytes(const std::string& field) {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stod(line.substr(6)) * 1024.0;
+        if (line.rfind(field, 0) == 0) {
+            return std::stod(line.substr(field.size())) * 1024.0;
         }
+    }
+    return 0;
+}
+
+double PeakMemory() {
+    if (const double peak = StatusBytes("VmHWM:"); peak > 0) {
+        return peak;
     }
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
@@ -134,6 +142,10 @@ void ResetPeakMemory() {
         std::fputs("5", refs);
         std::fclose(refs);
     }
+}
+
+double ResidentMemory() {
+    return StatusBytes("VmRSS:");
 }
 
 void ReportMemory(benchmark::State& state) {

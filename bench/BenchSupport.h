@@ -28,6 +28,8 @@ std::size_t InputSize();
 
 // Peak resident memory is counted from the latest ResetPeakMemory on.
 void ResetPeakMemory();
+// The resident memory now (VmRSS), in bytes.
+double ResidentMemory();
 // Sets the bytes processed and the memory counters of state.
 void ReportMemory(benchmark::State& state);
 

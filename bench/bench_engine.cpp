@@ -4,12 +4,14 @@
 //   bench_engine [--cues=N] [benchmark flags]     (or TAVREL_BENCH_CUES=N; default 1000000)
 //
 // Reports the bytes of the SRT file handled per second and the peak resident memory of each
-// benchmark, also as a multiple of the file's size.
+// benchmark, also as a multiple of the file's size, and the resident memory of an idle process
+// after a large request and after a small one that follows it.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -18,6 +20,7 @@
 #include "engine/AppProperties.h"
 #include "engine/EngineHost.h"
 #include "engine/SrtReader.h"
+#include "platform/core/Memory.h"
 #include "platform/data/DialogBackend.h"
 #include "platform/data/Listbox.h"
 #include "platform/data/ScriptedDialogBackend.h"
@@ -86,10 +89,46 @@ void BM_WholeRequest(benchmark::State& state) {
     platform::InstallDialogBackend(nullptr);
 }
 
+// The memory a process keeps while it waits: before any request, after one on the large file
+// (which keeps its cue list and lists until the next request) and after a small one that follows.
+void BM_IdleMemory(benchmark::State& state) {
+    const std::string small = OutputPath() + ".small.srt";
+    if (std::FILE* file = std::fopen(small.c_str(), "w")) {
+        std::fputs("1\n00:00:01,000 --> 00:00:02,000\nHi\n\n", file);
+        std::fclose(file);
+    }
+    platform::ScriptedDialogBackend dialogs;
+    platform::InstallDialogBackend(&dialogs);
+    for (auto _ : state) {
+        BenchHost host;
+        platform::ReturnFreeMemory();  // what the benchmarks before this one let go of
+        const double before = tavrelbench::ResidentMemory();
+        dialogs.AnswerOpen(InputPath());
+        dialogs.AnswerSave(OutputPath());
+        engine::ImportSRT(host);
+        const double afterLarge = tavrelbench::ResidentMemory();
+        dialogs.AnswerOpen(small);
+        dialogs.AnswerSave(OutputPath());
+        engine::ImportSRT(host);
+        const double afterSmall = tavrelbench::ResidentMemory();
+        if (!dialogs.Messages().empty() || host.cueList.ListCount() != 1) {
+            tavrelbench::Fail(state, "a request did not go through");
+            break;
+        }
+        dialogs.ClearRecords();
+        state.counters["idle_before_MB"] = before / 1e6;
+        state.counters["idle_after_large_MB"] = afterLarge / 1e6;
+        state.counters["idle_after_small_MB"] = afterSmall / 1e6;
+    }
+    platform::InstallDialogBackend(nullptr);
+    std::remove(small.c_str());
+}
+
 }  // namespace
 
 BENCHMARK(BM_PlainCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WholeRequest)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_IdleMemory)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 int main(int argc, char** argv) {
     if (!tavrelbench::Initialize(argc, argv)) {

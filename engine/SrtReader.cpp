@@ -1,6 +1,7 @@
 #include "engine/SrtReader.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "engine/CueTag.h"
@@ -9,6 +10,7 @@
 #include "engine/SrtReadError.h"
 #include "engine/SrtTimecodeLine.h"
 #include "engine/Timecode.h"
+#include "platform/core/Memory.h"
 #include "platform/core/Text.h"
 #include "platform/data/Dialogs.h"
 #include "platform/data/Encodings.h"
@@ -127,9 +129,8 @@ void ReadCues(EngineHost& host, platform::TextInputStream& stream) {
     ReplaceBackticks(cueList, rowsWithBackticks);
 }
 
-}  // namespace
-
-void ImportSRT(EngineHost& host) {
+// Reads the chosen file into the cue list and hands over to DoSRT.
+void ReadAndExport(EngineHost& host) {
     host.Listbox1().DeleteAllRows();
 
     std::optional<platform::FolderItem> file = platform::GetOpenFolderItem("text/srt");
@@ -157,6 +158,33 @@ void ImportSRT(EngineHost& host) {
     }
     stream->Close();
     DoSRT(host);
+}
+
+// A request that ran out of memory lets go of all it built, so that the report of it can be
+// made and shown, and the list box's view is reset to no rows rather than to half of them.
+void ReleaseRequest(EngineHost& host) {
+    host.Listbox1().DeleteAllRows();
+    AppProperties& app = host.App();
+    app.startTimeArray.RemoveAll();
+    app.endTimeArray.RemoveAll();
+    app.textArray.RemoveAll();
+    app.secondsArray.RemoveAll();
+    platform::ReturnFreeMemory();
+}
+
+}  // namespace
+
+void ImportSRT(EngineHost& host) {
+    try {
+        ReadAndExport(host);
+    } catch (const std::bad_alloc&) {
+        ReleaseRequest(host);
+        throw;
+    } catch (...) {
+        platform::ReturnFreeMemory();
+        throw;
+    }
+    platform::ReturnFreeMemory();
 }
 
 }  // namespace engine

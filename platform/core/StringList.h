@@ -30,7 +30,11 @@ public:
     void Remove(std::int64_t index) {
         items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(Checked(index)));
     }
-    void RemoveAll() { items_.clear(); }
+    // Empties the list and gives its room back.
+    void RemoveAll() {
+        items_.clear();
+        items_.shrink_to_fit();
+    }
     void Reserve(std::size_t count) { items_.reserve(count); }
 
     auto begin() const { return items_.begin(); }

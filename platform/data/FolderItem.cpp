@@ -12,49 +12,12 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/DialogBackend.h"
+#include "platform/data/PosixFile.h"
 #include "platform/data/Utf16Decoding.h"
 
 namespace platform {
 
 namespace {
-
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
-// What a file of the given mode is, for a reason that says why it cannot be read as text.
-std::string KindOf(mode_t mode) {
-    if (S_ISDIR(mode)) {
-        return "a folder";
-    }
-    if (S_ISFIFO(mode)) {
-        return "a pipe";
-    }
-    if (S_ISSOCK(mode)) {
-        return "a socket";
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return "a device";
-    }
-    return "a special file";
-}
-
-// Closes the descriptor when the reading ends, however it ends.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 std::string TooLarge(const std::string& path) {
     return "Cannot read " + Quoted(path) + ": the file is too large to read.";

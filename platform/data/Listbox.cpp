@@ -33,18 +33,16 @@ std::size_t CheckedColumn(std::int64_t column) {
 Listbox::Listbox() = default;
 Listbox::~Listbox() = default;
 
+// Every container is swapped for a fresh one: clearing would keep the room the rows took.
 void Listbox::DeleteAllRows() {
-    rowChunks_.clear();
-    rowChunks_.shrink_to_fit();
+    decltype(rowChunks_)().swap(rowChunks_);
     rowCount_ = 0;
-    blocks_.clear();
-    blockSizes_.clear();
+    decltype(blocks_)().swap(blocks_);
     currentBlock_ = currentUsed_ = currentSize_ = 0;
     storedBytes_ = wastedBytes_ = 0;
-    selected_.clear();
-    selected_.shrink_to_fit();
-    moreCells_.clear();
-    tags_.clear();
+    decltype(selected_)().swap(selected_);
+    decltype(moreCells_)().swap(moreCells_);
+    decltype(tags_)().swap(tags_);
     Changed();
 }
 
@@ -132,14 +130,15 @@ void Listbox::RaiseNoSuchRow(std::int64_t row) const {
 }
 
 std::string_view Listbox::TextOf(const StoredText& text) const {
+    if (text.place == 0) {
+        return {};  // the empty text, which names no block
+    }
+    const Block& block = blocks_[text.block];
     if (text.place == wholeBlock) {
-        return std::string_view(blocks_[text.block].get(), blockSizes_[text.block]);
+        return std::string_view(block.bytes.get(), block.size);
     }
-    const std::size_t size = text.place & longestShortText;
-    if (size == 0) {
-        return {};
-    }
-    return std::string_view(blocks_[text.block].get() + (text.place >> sizeBits), size);
+    return std::string_view(block.bytes.get() + (text.place >> sizeBits),
+                            text.place & longestShortText);
 }
 
 Listbox::StoredText Listbox::Store(std::string_view text) {
@@ -152,21 +151,19 @@ Listbox::StoredText Listbox::Store(std::string_view text) {
     StoredText stored{};
     char* destination = nullptr;
     if (text.size() > longestShortText) {
-        blocks_.push_back(std::make_unique_for_overwrite<char[]>(text.size()));
-        blockSizes_.push_back(text.size());
+        blocks_.push_back(Block{std::make_unique_for_overwrite<char[]>(text.size()), text.size()});
         stored = StoredText{static_cast<std::uint32_t>(blocks_.size() - 1), wholeBlock};
-        destination = blocks_.back().get();
+        destination = blocks_.back().bytes.get();
     } else {
         if (blocks_.empty() || currentUsed_ + text.size() > currentSize_) {
-            blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
-            blockSizes_.push_back(blockSize);
+            blocks_.push_back(Block{std::make_unique_for_overwrite<char[]>(blockSize), blockSize});
             currentBlock_ = blocks_.size() - 1;
             currentUsed_ = 0;
             currentSize_ = blockSize;
         }
         stored = StoredText{static_cast<std::uint32_t>(currentBlock_),
                             static_cast<std::uint32_t>(currentUsed_ << sizeBits | text.size())};
-        destination = blocks_[currentBlock_].get() + currentUsed_;
+        destination = blocks_[currentBlock_].bytes.get() + currentUsed_;
         currentUsed_ += text.size();
     }
     std::memcpy(destination, text.data(), text.size());
@@ -175,29 +172,34 @@ Listbox::StoredText Listbox::Store(std::string_view text) {
 }
 
 // Texts that were overwritten stay in the store until they make up most of it; then every
-// row's texts are copied into a fresh store.
+// row's texts are copied into fresh blocks behind the old ones, and the old ones go once all
+// are copied. A copy that runs out of memory on the way leaves every row naming a text that
+// is still there.
 void Listbox::CompactIfWasteful() {
     if (wastedBytes_ < 4 * blockSize || wastedBytes_ < storedBytes_ / 2) {
         return;
     }
-    std::vector<std::unique_ptr<char[]>> oldBlocks = std::move(blocks_);
-    std::vector<std::size_t> oldSizes = std::move(blockSizes_);
-    blocks_.clear();
-    blockSizes_.clear();
-    currentBlock_ = currentUsed_ = currentSize_ = 0;
-    storedBytes_ = wastedBytes_ = 0;
+    const std::size_t oldBlocks = blocks_.size();
+    const std::size_t oldBytes = storedBytes_;
+    currentUsed_ = currentSize_ = 0;  // no short text goes into an old block
     for (std::size_t r = 0; r < rowCount_; ++r) {
         for (StoredText& text : RowAt(r)) {
-            std::string_view old;
-            if (text.place == wholeBlock) {
-                old = std::string_view(oldBlocks[text.block].get(), oldSizes[text.block]);
-            } else if ((text.place & longestShortText) != 0) {
-                old = std::string_view(oldBlocks[text.block].get() + (text.place >> sizeBits),
-                                       text.place & longestShortText);
-            }
+            const std::string_view old = TextOf(text);
             text = Store(old);
+            wastedBytes_ += old.size();
         }
     }
+    blocks_.erase(blocks_.begin(), blocks_.begin() + static_cast<std::ptrdiff_t>(oldBlocks));
+    for (std::size_t r = 0; r < rowCount_; ++r) {
+        for (StoredText& text : RowAt(r)) {
+            if (text.place != 0) {  // the empty text names no block
+                text.block -= static_cast<std::uint32_t>(oldBlocks);
+            }
+        }
+    }
+    currentBlock_ = currentSize_ == 0 ? 0 : currentBlock_ - oldBlocks;
+    storedBytes_ -= oldBytes;
+    wastedBytes_ = 0;
 }
 
 void Listbox::Changed() {

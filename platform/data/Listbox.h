@@ -92,8 +92,11 @@ private:
 
     std::vector<std::unique_ptr<Row[]>> rowChunks_;
     std::size_t rowCount_ = 0;
-    std::vector<std::unique_ptr<char[]>> blocks_;
-    std::vector<std::size_t> blockSizes_;
+    struct Block {
+        std::unique_ptr<char[]> bytes;
+        std::size_t size = 0;
+    };
+    std::vector<Block> blocks_;
     std::size_t currentBlock_ = 0;  // the block that takes short texts, while it has room
     std::size_t currentUsed_ = 0;
     std::size_t currentSize_ = 0;

@@ -1,15 +1,16 @@
 #include "platform/data/TextOutputStream.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <vector>
+
+#include "platform/data/FileWriteCalls.h"
 
 namespace platform {
 
@@ -17,12 +18,19 @@ namespace {
 
 constexpr std::size_t bufferSize = 1 << 20;
 
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
 std::string Reason() {
     return std::strerror(errno);
+}
+
+// The result of call, made again for as long as a signal interrupts it.
+template <typename Call>
+auto Retried(Call call) {
+    for (;;) {
+        const auto result = call();
+        if (result >= 0 || errno != EINTR) {
+            return result;
+        }
+    }
 }
 
 // The mode a new file gets from the process's umask.
@@ -40,17 +48,8 @@ std::string WhyNotReplaced(mode_t mode) {
     if (S_ISDIR(mode)) {
         return "it is a folder";
     }
-    if (S_ISFIFO(mode)) {
-        return "it is a pipe, not a file";
-    }
-    if (S_ISSOCK(mode)) {
-        return "it is a socket, not a file";
-    }
-    if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return "it is a device, not a file";
-    }
     if (!S_ISREG(mode)) {
-        return "it is not a plain file";
+        return "it is " + KindOf(mode) + ", not a file";
     }
     if ((mode & S_IWUSR) == 0) {
         return "the file is read-only";
@@ -90,28 +89,37 @@ std::unique_ptr<TextOutputStream> TextOutputStream::Create(const std::string& pa
     const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
     // The temporary name is kept short enough for any name the target may have.
-    std::string pattern = folder + "/." + name.substr(0, 200) + ".tmp-XXXXXX";
-    std::vector<char> temporary(pattern.begin(), pattern.end());
-    temporary.push_back('\0');
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
+    const std::string pattern = folder + "/." + name.substr(0, 200) + ".tmp-XXXXXX";
+    std::vector<char> temporary(pattern.size() + 1, '\0');
+    FileWriteCalls& calls = CurrentFileWriteCalls();
+    const TerminationSignalsHeld held;  // until the new stream looks after its file
+    Descriptor fd(Retried([&] {
+        std::copy(pattern.begin(), pattern.end(), temporary.begin());  // a failure may change it
+        return calls.MakeTemporary(temporary.data());
+    }));
+    if (fd.Get() < 0) {
         error = "Cannot create a file in " + Quoted(folder) + ": " + Reason() + ".";
         return nullptr;
     }
-    ::fchmod(fd, mode);
+    if (Retried([&] { return calls.ChangeMode(fd.Get(), mode); }) != 0) {
+        error = "Cannot write " + Quoted(path) + ": " + Reason() + ".";
+        ::unlink(temporary.data());
+        return nullptr;
+    }
     try {
         return std::unique_ptr<TextOutputStream>(
-            new TextOutputStream(fd, std::move(target), std::string(temporary.data())));
+            new TextOutputStream(fd.Release(), std::move(target), std::string(temporary.data())));
     } catch (const std::bad_alloc&) {
-        ::close(fd);
         ::unlink(temporary.data());
-        error = "Cannot write " + Quoted(path) + ": there is not enough memory.";
-        return nullptr;
+        throw;  // for the request to let go of what it holds before it tells the user
     }
 }
 
 TextOutputStream::TextOutputStream(int fd, std::string targetPath, std::string temporaryPath)
-    : fd_(fd), targetPath_(std::move(targetPath)), temporaryPath_(std::move(temporaryPath)) {
+    : fd_(fd),
+      targetPath_(std::move(targetPath)),
+      temporaryPath_(std::move(temporaryPath)),
+      removal_(temporaryPath_) {
     buffer_.reserve(bufferSize);
 }
 
@@ -142,13 +150,13 @@ void TextOutputStream::Flush() {
 
 void TextOutputStream::WriteThrough(std::string_view text) {
     std::size_t written = 0;
+    FileWriteCalls& calls = CurrentFileWriteCalls();
     while (error_.empty() && written < text.size()) {
-        const ssize_t done = ::write(fd_, text.data() + written, text.size() - written);
+        const ssize_t done = Retried(
+            [&] { return calls.Write(fd_.Get(), text.data() + written, text.size() - written); });
         if (done < 0) {
-            if (errno != EINTR) {
-                Fail("Cannot write " + Quoted(targetPath_) + ": " + Reason() + ".");
-            }
-            continue;
+            Fail("Cannot write " + Quoted(targetPath_) + ": " + Reason() + ".");
+            return;
         }
         written += static_cast<std::size_t>(done);
     }
@@ -159,24 +167,28 @@ bool TextOutputStream::Close() {
         return error_.empty();
     }
     Flush();
-    if (error_.empty() && ::fsync(fd_) != 0) {
+    FileWriteCalls& calls = CurrentFileWriteCalls();
+    if (error_.empty() && Retried([&] { return calls.Sync(fd_.Get()); }) != 0) {
         Fail("Cannot write " + Quoted(targetPath_) + " to the disk: " + Reason() + ".");
     }
     if (error_.empty()) {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        if (result != 0) {
+        if (fd_.Close() != 0) {
             Fail("Cannot write " + Quoted(targetPath_) + ": " + Reason() + ".");
         } else if (const std::string why = WhyNotReplaced(targetPath_); !why.empty()) {
             // Checked again: something else may have taken the target's place meanwhile.
             Fail("Cannot replace " + Quoted(targetPath_) + ": " + why + ".");
-        } else if (::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
+        } else if (Retried([&] {
+                       return calls.Rename(temporaryPath_.c_str(), targetPath_.c_str());
+                   }) != 0) {
             Fail("Cannot replace " + Quoted(targetPath_) + ": " + Reason() + ".");
+        } else {
+            removal_.Release();
         }
     }
     if (!error_.empty()) {
         Discard();
     }
+    std::string().swap(buffer_);
     closed_ = true;
     return error_.empty();
 }
@@ -188,12 +200,10 @@ void TextOutputStream::Fail(const std::string& what) {
 }
 
 void TextOutputStream::Discard() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+    fd_.Close();
     ::unlink(temporaryPath_.c_str());
-    buffer_.clear();
+    removal_.Release();
+    std::string().swap(buffer_);
 }
 
 }  // namespace platform

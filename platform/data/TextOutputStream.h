@@ -4,19 +4,22 @@
 #include <string>
 #include <string_view>
 
+#include "platform/data/PosixFile.h"
+#include "platform/data/RemovedOnTermination.h"
+
 namespace platform {
 
 // Writes a text file anew, byte for byte: no line-end translation, no byte-order mark.
 // The text goes to a temporary file beside the target; Close flushes it to the disk and only
 // then renames it over the target. So the target holds either what it held before or the
 // whole new text, never a part of it, and a stream dropped without a successful Close leaves
-// nothing behind.
+// nothing behind; nor does SIGTERM, SIGINT or SIGHUP ending the process while the stream is open.
 class TextOutputStream {
 public:
     // A stream for the file at path; nullptr when it cannot be made, with the reason in error.
     // An existing target (a link is followed) is replaced only when it is a plain file its owner
     // may write: a folder, device, pipe or socket, or a read-only file, is refused and left as it
-    // is.
+    // is. Running out of memory raises std::bad_alloc, with no file left behind.
     static std::unique_ptr<TextOutputStream> Create(const std::string& path, std::string& error);
 
     ~TextOutputStream();
@@ -40,9 +43,10 @@ private:
     void Fail(const std::string& what);
     void Discard();
 
-    int fd_;
+    Descriptor fd_;
     std::string targetPath_;
     std::string temporaryPath_;
+    RemovedOnTermination removal_;
     std::string buffer_;
     std::string error_;
     bool closed_ = false;

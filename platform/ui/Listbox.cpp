@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
+#include "platform/core/Memory.h"
+
 namespace platform::ui {
 
 Listbox::Listbox(Window& window) : Control(window, new QTableView, {}) {
@@ -31,10 +33,24 @@ void Listbox::ListboxChanged() {
         model_,
         [this] {
             AcknowledgeChanges();
+            const bool shrinks = ListCount() < model_->rowCount() / 2;
             model_->Reset();
+            if (shrinks) {
+                RenewRowHeader();
+            }
             ApplyColumnWidths();
         },
         Qt::QueuedConnection);
+}
+
+// A header keeps the room it took for the most rows it ever had, one entry per row; a fresh one
+// for far fewer rows hands that room back.
+void Listbox::RenewRowHeader() {
+    QTableView* view = QtView();
+    const bool visible = view->verticalHeader()->isVisibleTo(view);
+    view->setVerticalHeader(new QHeaderView(Qt::Vertical, view));
+    view->verticalHeader()->setVisible(visible);
+    ReturnFreeMemory();
 }
 
 void Listbox::HasHeading(bool value) {

@@ -36,6 +36,7 @@ protected:
 private:
     void ListboxChanged() override;
     void ApplyColumnWidths();
+    void RenewRowHeader();
 
     ListboxModel* model_;
     bool hasHeading_ = false;

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <QUrl>
 
+#include "AllocationLimit.h"
 #include "app/AboutWin.h"
 #include "app/App.h"
 #include "app/MainMenuBar.h"
@@ -90,6 +92,7 @@ protected:
     }
 
     void PressTheButton() { QTest::mouseClick(Main().BevelButton1().Widget(), Qt::LeftButton); }
+    void Request(const std::string& source);
 
     QTemporaryDir folder_;
     platform::ScriptedDialogBackend dialogs_;
@@ -326,6 +329,89 @@ TEST_F(Window1Test, ABrokenFileIsReportedAndTheApplicationGoesOn) {
     dialogs_.AnswerSave(Path("fine.srt"));
     PressTheButton();
     EXPECT_EQ(Read(Path("fine.srt")), kTwoBlocksShiftedBy3);
+}
+
+// Many cues, each with a text of its own.
+QByteArray ManyCues(int count) {
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i) {
+        bytes += QByteArray::number(i) + "\n00:00:01,000 --> 00:00:02,000\nThe line of cue " +
+                 QByteArray::number(i) + "\n\n";
+    }
+    return bytes;
+}
+
+// Runs one request on source through the button, saving to out.srt, and lets the view catch up.
+void Window1Test::Request(const std::string& source) {
+    dialogs_.ClearRecords();
+    dialogs_.AnswerOpen(source);
+    dialogs_.AnswerSave(Path("out.srt"));
+    PressTheButton();
+    QCoreApplication::processEvents();
+}
+
+// A request that runs out of memory while it reads, copies or writes lets go of all it built,
+// then says so; the list box's view ends with no rows, and the next request works. The
+// budgets are shares of what a whole request was seen to take.
+TEST_F(Window1Test, ARequestThatRunsOutOfMemoryLetsGoOfItsRowsAndTheNextOneWorks) {
+    const std::string big = Write("big.srt", ManyCues(40000));
+    const std::string small = Write("small.srt", kTwoBlocks);
+    const QTableView* view = Main().Listbox1().QtView();
+    const auto request = [this](const std::string& source) { Request(source); };
+
+    request(small);
+    apptest::ResetPeak();
+    request(big);
+    const auto whole = static_cast<double>(apptest::PeakGrowth());
+    ASSERT_EQ(dialogs_.Launched().size(), 1u);
+
+    for (const double share : {0.45, 0.7, 0.95}) {
+        SCOPED_TRACE(share);
+        request(small);
+        ASSERT_EQ(Read(Path("out.srt")), kTwoBlocksShiftedBy3);
+        {
+            const apptest::AllocationLimit limit(static_cast<std::int64_t>(whole * share));
+            dialogs_.ClearRecords();
+            dialogs_.AnswerOpen(big);
+            dialogs_.AnswerSave(Path("out.srt"));
+            PressTheButton();
+            EXPECT_GT(limit.Failures(), 0);
+        }
+        ASSERT_EQ(dialogs_.Messages().size(), 1u);
+        EXPECT_NE(dialogs_.Messages()[0].find("not enough memory"), std::string::npos)
+            << dialogs_.Messages()[0];
+        EXPECT_TRUE(dialogs_.Launched().empty());
+        EXPECT_EQ(Main().Listbox1().ListCount(), 0);
+        EXPECT_EQ(::App().startTimeArray.Count() + ::App().endTimeArray.Count() +
+                      ::App().textArray.Count(),
+                  0u);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(view->model()->rowCount(), 0);
+        EXPECT_EQ(view->verticalHeader()->count(), 0);
+        EXPECT_EQ(Read(Path("out.srt")), kTwoBlocksShiftedBy3) << "the old copy is kept";
+        EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).size(), 3)
+            << "no temporary file is left";
+    }
+
+    request(small);
+    EXPECT_TRUE(dialogs_.Messages().empty());
+    EXPECT_EQ(Read(Path("out.srt")), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(view->model()->rowCount(), 2);
+}
+
+// What a large request held beyond the rows it keeps is given back: after a small request
+// that follows it, the process holds what it held after the first small one.
+TEST_F(Window1Test, AFinishedRequestKeepsNoMoreThanItsRows) {
+    const std::string big = Write("big.srt", ManyCues(40000));
+    const std::string small = Write("small.srt", kTwoBlocks);
+    Request(small);
+    const std::int64_t before = apptest::HeldBytes();
+    Request(big);
+    EXPECT_EQ(Main().Listbox1().ListCount(), 40000) << "the last request's rows stay";
+    EXPECT_EQ(::App().textArray.Count(), 40000u);
+    Request(small);
+    EXPECT_EQ(Read(Path("out.srt")), kTwoBlocksShiftedBy3);
+    EXPECT_LT(apptest::HeldBytes() - before, 64 * 1024);
 }
 
 TEST_F(Window1Test, TheLogoAndTheAboutItemShowOneAboutWindow) {

@@ -7,6 +7,7 @@
 #include "engine/SrtExport.h"
 #include "engine/SrtReader.h"
 #include "engine/SrtWriter.h"
+#include "platform/data/FileWriteCalls.h"
 
 namespace enginetest {
 namespace {
@@ -159,6 +160,103 @@ TEST_F(ShiftedCopyTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_TRUE(dialogs.Launched().empty());
     EXPECT_EQ(ReadBytes(folder.Path("out.srt")), "the old copy\n");
     EXPECT_THAT(folder.Names(), ElementsAre("out.srt"));
+}
+
+// Stands in for the file-writing calls while it lives: the chosen call fails with the chosen
+// error the given number of times, then goes through, as every other call does.
+class FailingFileWrites : public platform::FileWriteCalls {
+public:
+    enum class Call { MakeTemporary, ChangeMode, Write, Sync, Rename };
+
+    FailingFileWrites(Call call, int error, int times) : call_(call), error_(error), left_(times) {
+        platform::InstallFileWriteCalls(this);
+    }
+    ~FailingFileWrites() override { platform::InstallFileWriteCalls(nullptr); }
+
+    int MakeTemporary(char* pattern) override {
+        return Fails(Call::MakeTemporary) ? -1 : FileWriteCalls::MakeTemporary(pattern);
+    }
+    int ChangeMode(int fd, mode_t mode) override {
+        return Fails(Call::ChangeMode) ? -1 : FileWriteCalls::ChangeMode(fd, mode);
+    }
+    ssize_t Write(int fd, const char* data, std::size_t size) override {
+        return Fails(Call::Write) ? -1 : FileWriteCalls::Write(fd, data, size);
+    }
+    int Sync(int fd) override { return Fails(Call::Sync) ? -1 : FileWriteCalls::Sync(fd); }
+    int Rename(const char* from, const char* to) override {
+        return Fails(Call::Rename) ? -1 : FileWriteCalls::Rename(from, to);
+    }
+
+private:
+    bool Fails(Call call) {
+        if (call != call_ || left_ == 0) {
+            return false;
+        }
+        --left_;
+        errno = error_;
+        return true;
+    }
+
+    Call call_;
+    int error_;
+    int left_;
+};
+
+// A full or failing disk at each step of the writing is told with its reason and leaves the
+// old copy and no temporary file; a call that a signal interrupts is made again.
+TEST_F(ShiftedCopyTest, WriteFaultsAreToldAndInterruptedCallsMadeAgain) {
+    using Call = FailingFileWrites::Call;
+    host.app.srtName = "movie.srt";
+    AddRow("1.000", "2.000", "A");
+    const std::string target = folder.Path("out.srt");
+    const std::string inFolder = "Cannot create a file in \"" + folder.Folder().string() + "\": ";
+    const std::string write = "Cannot write \"" + target + "\": ";
+    const std::string sync = "Cannot write \"" + target + "\" to the disk: ";
+    const std::string replace = "Cannot replace \"" + target + "\": ";
+    const std::string noSpace = "No space left on device.";
+    const std::string io = "Input/output error.";
+    struct Case {
+        Call call;
+        int error;
+        std::string told;  // empty: the copy is written
+    };
+    const Case cases[] = {
+        {Call::MakeTemporary, ENOSPC, inFolder + noSpace},
+        {Call::MakeTemporary, EIO, inFolder + io},
+        {Call::MakeTemporary, EINTR, ""},
+        {Call::ChangeMode, EIO, write + io},
+        {Call::ChangeMode, EINTR, ""},
+        {Call::Write, ENOSPC, write + noSpace},
+        {Call::Write, EIO, write + io},
+        {Call::Write, EINTR, ""},
+        {Call::Sync, ENOSPC, sync + noSpace},
+        {Call::Sync, EIO, sync + io},
+        {Call::Sync, EINTR, ""},
+        {Call::Rename, ENOSPC, replace + noSpace},
+        {Call::Rename, EIO, replace + io},
+        {Call::Rename, EINTR, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.told.empty() ? "EINTR" : c.told);
+        WriteBytes(target, "the old copy\n");
+        dialogs.ClearRecords();
+        dialogs.AnswerSave(target);
+        {
+            const FailingFileWrites failing(c.call, c.error, 3);
+            engine::DoSRT(host);
+        }
+        if (c.told.empty()) {
+            EXPECT_THAT(dialogs.Messages(), ::testing::IsEmpty());
+            EXPECT_EQ(ReadBytes(target), "1\n00:00:01,000 --> 00:00:02,000\nA\n\n");
+            EXPECT_THAT(dialogs.Launched(), ElementsAre(target));
+        } else {
+            EXPECT_THAT(dialogs.Messages(),
+                        ElementsAre("Could not write the new SRT file.\n" + c.told));
+            EXPECT_EQ(ReadBytes(target), "the old copy\n");
+            EXPECT_THAT(dialogs.Launched(), ::testing::IsEmpty());
+        }
+        EXPECT_THAT(folder.Names(), ElementsAre("out.srt"));
+    }
 }
 
 TEST_F(ShiftedCopyTest, BarsInsideSubtitlesStayWhateverEarlierRequestsDid) {

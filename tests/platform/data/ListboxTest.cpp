@@ -69,24 +69,32 @@ TEST(ListboxTest, KeepsManyRowsAcrossItsChunks) {
     }
 }
 
+// Every cell holds a text of its own, so that a text moved to the wrong place on the way is seen.
 TEST(ListboxTest, CellsRewrittenManyTimesKeepTheirLatestText) {
     platform::Listbox list;
+    const auto text = [](char column, int row, int round) {
+        return std::string(90, column) + std::to_string(row) + "/" + std::to_string(round);
+    };
     for (int i = 0; i < 100; ++i) {
-        list.AddRow(std::string(100, 'a'));
+        list.AddRow(text('a', i, 0));
+        list.Cell(i, 2, text('c', i, 0));
     }
+    list.Cell(42, 2, "");                       // an empty cell between the others
+    list.Cell(7, 2, std::string(400000, 'z'));  // longer than the store's blocks take
+    const auto third = [&](int row) {
+        return row == 42 ? std::string() : row == 7 ? std::string(400000, 'z') : text('c', row, 0);
+    };
     // Enough rewriting that the store must let go of the overwritten texts on the way.
-    for (int round = 0; round < 1000; ++round) {
+    for (int round = 1; round <= 1000; ++round) {
         for (int i = 0; i < 100; ++i) {
-            list.Cell(i, 1,
-                      std::string(100, static_cast<char>('b' + round % 20)) + std::to_string(i));
+            list.Cell(i, 1, text('b', i, round));
         }
     }
-    list.Cell(7, 2, std::string(400000, 'z'));  // longer than the store's blocks take
     for (int i = 0; i < 100; ++i) {
-        EXPECT_EQ(list.Cell(i, 0), std::string(100, 'a'));
-        EXPECT_EQ(list.CellView(i, 1), std::string(100, 'b' + 999 % 20) + std::to_string(i));
+        EXPECT_EQ(list.Cell(i, 0), text('a', i, 0));
+        EXPECT_EQ(list.CellView(i, 1), text('b', i, 1000));
+        EXPECT_EQ(list.Cell(i, 2), third(i));
     }
-    EXPECT_EQ(list.Cell(7, 2), std::string(400000, 'z'));
     list.Cell(3, 0, list.CellView(7, 2));  // a cell's own view as another cell's text
     EXPECT_EQ(list.CellView(3, 0), std::string(400000, 'z'));
     for (const std::size_t size : {4095u, 4096u, 1u << 20, (1u << 20) + 1}) {

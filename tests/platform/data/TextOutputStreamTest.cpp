@@ -3,7 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstring>
 
 #include "DataTestSupport.h"
 #include "platform/data/FolderItem.h"
@@ -176,6 +180,88 @@ TEST(TextOutputStreamTest, AFailedRenameIsReportedAndCleansUp) {
     EXPECT_THAT(stream->ErrorMessage(), HasSubstr("Cannot replace"));
     EXPECT_THAT(folder.Names(), ElementsAre("late.srt"));
     EXPECT_THAT(ReadBytes(folder.Path("late.srt/inside")), "x");
+}
+
+constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// A child starts a large copy over an old target and waits with the stream open; the signal
+// that ends it there must take the temporary file with it and leave the old target.
+TEST(TextOutputStreamTest, ATerminationSignalDuringAWriteLeavesNoTemporaryFile) {
+    for (const int signal : kTerminationSignals) {
+        SCOPED_TRACE(strsignal(signal));
+        TemporaryFolder folder;
+        WriteBytes(folder.Path("target.srt"), "old");
+        int ready[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(signal, SIG_DFL);  // as the application starts, whatever ran the tests
+            auto stream = platform::FolderItem(folder.Path("target.srt")).CreateTextFile();
+            if (stream != nullptr) {
+                stream->Write(std::string(3 << 20, 'x'));
+            }
+            if (::write(ready[1], "w", 1) != 1) {
+                ::_exit(2);
+            }
+            for (;;) {
+                ::pause();
+            }
+        }
+        ::close(ready[1]);
+        char byte = 0;
+        ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+        ::close(ready[0]);
+        EXPECT_EQ(folder.Names().size(), 2u) << "the child is writing its temporary file";
+        ASSERT_EQ(::kill(child, signal), 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_EQ(WTERMSIG(status), signal);
+        EXPECT_EQ(ReadBytes(folder.Path("target.srt")), "old");
+        EXPECT_THAT(folder.Names(), ElementsAre("target.srt"));
+    }
+}
+
+void NoteSignal(int) {}
+
+// Outside a write each signal keeps what it had: its own handler, the default, or being
+// ignored (which a write leaves alone, as that signal would end nothing).
+TEST(TextOutputStreamTest, TheSignalsGetTheirDispositionsBackAfterAWrite) {
+    struct Case {
+        int signal;
+        void (*before)(int);
+        bool takenDuringTheWrite;
+    };
+    const Case cases[] = {
+        {SIGTERM, NoteSignal, true}, {SIGINT, SIG_DFL, true}, {SIGHUP, SIG_IGN, false}};
+    struct sigaction saved[std::size(cases)];
+    const auto handlerOf = [](int signal) {
+        struct sigaction current {};
+        ::sigaction(signal, nullptr, &current);
+        return current.sa_handler;
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        struct sigaction wanted {};
+        wanted.sa_handler = cases[i].before;
+        ::sigaction(cases[i].signal, &wanted, &saved[i]);
+    }
+
+    TemporaryFolder folder;
+    auto stream = platform::FolderItem(folder.Path("out.srt")).CreateTextFile();
+    ASSERT_NE(stream, nullptr);
+    for (const Case& c : cases) {
+        EXPECT_EQ(handlerOf(c.signal) != c.before, c.takenDuringTheWrite) << strsignal(c.signal);
+    }
+    stream->Write("x");
+    ASSERT_TRUE(stream->Close());
+    for (const Case& c : cases) {
+        EXPECT_EQ(handlerOf(c.signal), c.before) << strsignal(c.signal);
+    }
+
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        ::sigaction(cases[i].signal, &saved[i], nullptr);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QSignalSpy>
@@ -53,6 +54,14 @@ TEST(ListboxViewTest, ManyChangesCostTheViewOneReset) {
     uitest::Settle();
     EXPECT_EQ(resets.count(), 2);
     EXPECT_EQ(view->model()->rowCount(), 0);
+
+    // The row header made afresh for far fewer rows is hidden as before and follows the rows.
+    EXPECT_EQ(view->verticalHeader()->count(), 0);
+    EXPECT_TRUE(view->verticalHeader()->isHidden());
+    FillRows(listbox, 3);
+    uitest::Settle();
+    EXPECT_EQ(view->verticalHeader()->count(), 3);
+    EXPECT_EQ(view->rowAt(view->rowViewportPosition(2)), 2);
 }
 
 TEST(ListboxViewTest, ControlFoundByNameIsTheEnginesListbox) {

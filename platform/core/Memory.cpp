@@ -1,0 +1,17 @@
+#include "platform/core/Memory.h"
+
+#include <cstdlib>  // defines __GLIBC__ where glibc is the C library
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace platform {
+
+void ReturnFreeMemory() noexcept {
+#if defined(__GLIBC__)
+    ::malloc_trim(0);
+#endif
+}
+
+}  // namespace platform
