@@ -19,7 +19,7 @@
 #include "BenchSupport.h"
 #include "engine/AppProperties.h"
 #include "engine/EngineHost.h"
-#include "engine/SrtReader.h"
+#include "engine/request/ImportSRT.h"
 #include "platform/core/Memory.h"
 #include "platform/data/DialogBackend.h"
 #include "platform/data/Listbox.h"

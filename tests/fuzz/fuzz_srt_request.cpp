@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/SrtReader.h"
+#include "engine/request/ImportSRT.h"
 #include "platform/data/ScriptedDialogBackend.h"
 #include "support/Files.h"
 #include "support/ScriptedDialogs.h"

@@ -1,18 +1,14 @@
-#include "engine/SrtWriter.h"
+#include "engine/format/SrtBlockWriter.h"
 
-#include <climits>
 #include <optional>
 
-#include "engine/CueTag.h"
+#include "engine/format/CueTag.h"
 #include "platform/core/Text.h"
-#include "platform/data/Dialogs.h"
 #include "platform/data/EndOfLine.h"
 
 namespace engine {
 
 namespace {
-
-constexpr std::string_view couldNotWrite = "Could not write the new SRT file.";
 
 // Appends each piece of text between the "|" characters as a line of its own.
 void AppendSplitAtBars(std::string& block, std::string_view text) {
@@ -27,22 +23,6 @@ void AppendSplitAtBars(std::string& block, std::string_view text) {
 }
 
 }  // namespace
-
-std::string ShiftedCopyName(std::string_view srtName) {
-    constexpr std::string_view suffix = "_V2.srt";
-    // A longer proposal would be a name that no common file system takes, and the save dialog
-    // would refuse it without a word; the stem is cut where a UTF-8 character begins.
-    constexpr std::size_t longestName = NAME_MAX;
-    std::string_view stem = srtName.substr(0, srtName.find('.'));
-    if (stem.size() > longestName - suffix.size()) {
-        std::size_t cut = longestName - suffix.size();
-        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) {
-            --cut;
-        }
-        stem = stem.substr(0, cut);
-    }
-    return std::string(stem).append(suffix);
-}
 
 // Each block is made whole, then goes to the stream in one piece.
 void WriteShiftedBlocks(EngineHost& host, platform::TextOutputStream& stream) {
@@ -80,26 +60,6 @@ void WriteShiftedBlocks(EngineHost& host, platform::TextOutputStream& stream) {
         block.append(eol);
         stream.Write(block);
     }
-}
-
-void WriteShiftedCopy(EngineHost& host) {
-    std::optional<platform::FolderItem> file =
-        platform::GetSaveFolderItem("", ShiftedCopyName(host.App().srtName));
-    if (!file) {
-        platform::MsgBox(couldNotWrite);
-        return;
-    }
-    std::unique_ptr<platform::TextOutputStream> stream = file->CreateTextFile();
-    if (!stream) {
-        platform::MsgBox(std::string(couldNotWrite) + "\n" + file->LastError());
-        return;
-    }
-    WriteShiftedBlocks(host, *stream);
-    if (!stream->Close()) {
-        platform::MsgBox(std::string(couldNotWrite) + "\n" + stream->ErrorMessage());
-        return;
-    }
-    file->Launch(true);
 }
 
 }  // namespace engine

@@ -25,8 +25,8 @@
 #include <functional>
 #include <thread>
 
-#include "EngineTestSupport.h"
-#include "engine/SrtReader.h"
+#include "engine/EngineTestSupport.h"
+#include "engine/request/ImportSRT.h"
 
 namespace enginetest {
 namespace {

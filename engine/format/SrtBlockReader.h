@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/SrtBlock.h"
+#include "engine/format/SrtBlock.h"
 #include "platform/data/TextInputStream.h"
 
 namespace engine {

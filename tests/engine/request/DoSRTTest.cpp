@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
-#include "EngineTestSupport.h"
-#include "engine/SrtExport.h"
+#include "engine/EngineTestSupport.h"
+#include "engine/request/DoSRT.h"
 
 namespace enginetest {
 namespace {

@@ -1,10 +1,10 @@
-#include "engine/SrtBlockReader.h"
+#include "engine/format/SrtBlockReader.h"
 
 #include <gmock/gmock.h>
 
 #include <string>
 
-#include "engine/SrtReadError.h"
+#include "engine/format/SrtReadError.h"
 
 namespace engine {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/CueTag.h"
+#include "engine/format/CueTag.h"
 
 namespace engine {
 

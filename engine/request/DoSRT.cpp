@@ -1,7 +1,7 @@
-#include "engine/SrtExport.h"
+#include "engine/request/DoSRT.h"
 
-#include "engine/SrtWriter.h"
-#include "engine/Timecode.h"
+#include "engine/format/Timecode.h"
+#include "engine/request/WriteShiftedCopy.h"
 #include "platform/core/Text.h"
 
 namespace engine {

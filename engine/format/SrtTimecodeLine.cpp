@@ -1,4 +1,4 @@
-#include "engine/SrtTimecodeLine.h"
+#include "engine/format/SrtTimecodeLine.h"
 
 #include "platform/core/Text.h"
 

@@ -1,4 +1,4 @@
-#include "engine/Timecode.h"
+#include "engine/format/Timecode.h"
 
 #include <algorithm>
 #include <array>

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "EngineTestSupport.h"
-#include "engine/SrtReader.h"
+#include "engine/EngineTestSupport.h"
+#include "engine/request/ImportSRT.h"
 
 namespace enginetest {
 namespace {

@@ -3,10 +3,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "EngineTestSupport.h"
-#include "engine/SrtExport.h"
-#include "engine/SrtReader.h"
-#include "engine/SrtWriter.h"
+#include "engine/EngineTestSupport.h"
+#include "engine/request/DoSRT.h"
+#include "engine/request/ImportSRT.h"
+#include "engine/request/WriteShiftedCopy.h"
 #include "platform/data/FileWriteCalls.h"
 
 namespace enginetest {

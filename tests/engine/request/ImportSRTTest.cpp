@@ -2,8 +2,8 @@
 
 #include <tuple>
 
-#include "EngineTestSupport.h"
-#include "engine/SrtReader.h"
+#include "engine/EngineTestSupport.h"
+#include "engine/request/ImportSRT.h"
 
 namespace enginetest {
 namespace {

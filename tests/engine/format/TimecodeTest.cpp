@@ -1,4 +1,4 @@
-#include "engine/Timecode.h"
+#include "engine/format/Timecode.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <random>
 
-#include "EngineTestSupport.h"
+#include "engine/EngineTestSupport.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Text.h"
 

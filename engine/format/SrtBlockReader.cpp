@@ -1,9 +1,9 @@
-#include "engine/SrtBlockReader.h"
+#include "engine/format/SrtBlockReader.h"
 
 #include <optional>
 #include <string>
 
-#include "engine/SrtReadError.h"
+#include "engine/format/SrtReadError.h"
 #include "platform/core/Text.h"
 
 namespace engine {

@@ -1,19 +1,15 @@
-#include "engine/SrtReader.h"
+#include "engine/format/SrtCueReader.h"
 
 #include <algorithm>
-#include <new>
+#include <optional>
 #include <vector>
 
-#include "engine/CueTag.h"
-#include "engine/SrtBlockReader.h"
-#include "engine/SrtExport.h"
-#include "engine/SrtReadError.h"
-#include "engine/SrtTimecodeLine.h"
-#include "engine/Timecode.h"
-#include "platform/core/Memory.h"
+#include "engine/format/CueTag.h"
+#include "engine/format/SrtBlockReader.h"
+#include "engine/format/SrtReadError.h"
+#include "engine/format/SrtTimecodeLine.h"
+#include "engine/format/Timecode.h"
 #include "platform/core/Text.h"
-#include "platform/data/Dialogs.h"
-#include "platform/data/Encodings.h"
 
 namespace engine {
 
@@ -101,6 +97,8 @@ void NoteLineBreaks(EngineHost& host, bool aBlockHasSeveralLines) {
     }
 }
 
+}  // namespace
+
 // Reads the stream's subtitle blocks into the cue list, one block at a time, so that no more
 // of the file than one block is held beside the stream's own text. The line-break symbol
 // goes by the whole file: when a timecode is refused, the blocks behind it still count.
@@ -117,7 +115,7 @@ void ReadCues(EngineHost& host, platform::TextInputStream& stream) {
             if (text.find('`') != std::string::npos) {
                 rowsWithBackticks.push_back(cueList.ListCount() - 1);
             }
-        } catch (...) {
+        } catch (const SrtReadError&) {
             while (!aBlockHasSeveralLines && reader.Next(block)) {
                 aBlockHasSeveralLines = block.textLines.size() >= 2;
             }
@@ -127,64 +125,6 @@ void ReadCues(EngineHost& host, platform::TextInputStream& stream) {
     }
     NoteLineBreaks(host, aBlockHasSeveralLines);
     ReplaceBackticks(cueList, rowsWithBackticks);
-}
-
-// Reads the chosen file into the cue list and hands over to DoSRT.
-void ReadAndExport(EngineHost& host) {
-    host.Listbox1().DeleteAllRows();
-
-    std::optional<platform::FolderItem> file = platform::GetOpenFolderItem("text/srt");
-    if (!file) {
-        platform::MsgBox("Could not load file.");
-        return;
-    }
-    // Reading, converting and writing take seconds on a long file; the user sees the
-    // application busy then, but not while a dialog or message waits for them.
-    const platform::BusyScope busy;
-    std::unique_ptr<platform::TextInputStream> stream = file->OpenAsTextFile();
-    host.App().srtName = file->Name();
-    if (!stream) {
-        platform::MsgBox("Could not load file.\n" + file->LastError());
-        return;
-    }
-    stream->Encoding(platform::Encodings::UTF8);
-
-    try {
-        ReadCues(host, *stream);
-    } catch (const SrtReadError& error) {
-        stream->Close();
-        platform::MsgBox("Could not read the SRT file \"" + file->Name() + "\".\n" + error.what());
-        return;
-    }
-    stream->Close();
-    DoSRT(host);
-}
-
-// A request that ran out of memory lets go of all it built, so that the report of it can be
-// made and shown, and the list box's view is reset to no rows rather than to half of them.
-void ReleaseRequest(EngineHost& host) {
-    host.Listbox1().DeleteAllRows();
-    AppProperties& app = host.App();
-    app.startTimeArray.RemoveAll();
-    app.endTimeArray.RemoveAll();
-    app.textArray.RemoveAll();
-    app.secondsArray.RemoveAll();
-    platform::ReturnFreeMemory();
-}
-
-}  // namespace
-
-void ImportSRT(EngineHost& host) {
-    try {
-        ReadAndExport(host);
-    } catch (const std::bad_alloc&) {
-        ReleaseRequest(host);
-        throw;
-    } catch (...) {
-        platform::ReturnFreeMemory();
-        throw;
-    }
-    platform::ReturnFreeMemory();
 }
 
 }  // namespace engine

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "engine/EngineHost.h"
+#include "platform/data/TextInputStream.h"
+
+namespace engine {
+
+// Reads the subtitle blocks of stream into host's cue list, one row per block: the shifted
+// start and end (the offset in host's TextField1 added), the text lines joined by "|" with
+// every backtick as an apostrophe, each row selected. Once a block of two or more text lines
+// has been read, the application object's lineBreakSymbol becomes "|". Raises SrtReadError
+// for a file the reader cannot take; the rows of the blocks before it stay.
+void ReadCues(EngineHost& host, platform::TextInputStream& stream);
+
+}  // namespace engine

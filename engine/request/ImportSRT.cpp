@@ -1,0 +1,74 @@
+#include "engine/request/ImportSRT.h"
+
+#include <new>
+
+#include "engine/format/SrtCueReader.h"
+#include "engine/format/SrtReadError.h"
+#include "engine/request/DoSRT.h"
+#include "platform/core/Memory.h"
+#include "platform/data/Dialogs.h"
+#include "platform/data/Encodings.h"
+
+namespace engine {
+
+namespace {
+
+// Reads the chosen file into the cue list and hands over to DoSRT.
+void ReadAndExport(EngineHost& host) {
+    host.Listbox1().DeleteAllRows();
+
+    std::optional<platform::FolderItem> file = platform::GetOpenFolderItem("text/srt");
+    if (!file) {
+        platform::MsgBox("Could not load file.");
+        return;
+    }
+    // Reading, converting and writing take seconds on a long file; the user sees the
+    // application busy then, but not while a dialog or message waits for them.
+    const platform::BusyScope busy;
+    std::unique_ptr<platform::TextInputStream> stream = file->OpenAsTextFile();
+    host.App().srtName = file->Name();
+    if (!stream) {
+        platform::MsgBox("Could not load file.\n" + file->LastError());
+        return;
+    }
+    stream->Encoding(platform::Encodings::UTF8);
+
+    try {
+        ReadCues(host, *stream);
+    } catch (const SrtReadError& error) {
+        stream->Close();
+        platform::MsgBox("Could not read the SRT file \"" + file->Name() + "\".\n" + error.what());
+        return;
+    }
+    stream->Close();
+    DoSRT(host);
+}
+
+// A request that ran out of memory lets go of all it built, so that the report of it can be
+// made and shown, and the list box's view is reset to no rows rather than to half of them.
+void ReleaseRequest(EngineHost& host) {
+    host.Listbox1().DeleteAllRows();
+    AppProperties& app = host.App();
+    app.startTimeArray.RemoveAll();
+    app.endTimeArray.RemoveAll();
+    app.textArray.RemoveAll();
+    app.secondsArray.RemoveAll();
+    platform::ReturnFreeMemory();
+}
+
+}  // namespace
+
+void ImportSRT(EngineHost& host) {
+    try {
+        ReadAndExport(host);
+    } catch (const std::bad_alloc&) {
+        ReleaseRequest(host);
+        throw;
+    } catch (...) {
+        platform::ReturnFreeMemory();
+        throw;
+    }
+    platform::ReturnFreeMemory();
+}
+
+}  // namespace engine
