@@ -13,22 +13,12 @@ namespace engine {
 
 namespace {
 
-// Reads the chosen file into the cue list and hands over to DoSRT.
-void ReadAndExport(EngineHost& host) {
-    host.Listbox1().DeleteAllRows();
-
-    std::optional<platform::FolderItem> file = platform::GetOpenFolderItem("text/srt");
-    if (!file) {
-        platform::MsgBox("Could not load file.");
-        return;
-    }
-    // Reading, converting and writing take seconds on a long file; the user sees the
-    // application busy then, but not while a dialog or message waits for them.
-    const platform::BusyScope busy;
-    std::unique_ptr<platform::TextInputStream> stream = file->OpenAsTextFile();
-    host.App().srtName = file->Name();
+// Reads file into the cue list and hands over to DoSRT.
+void ReadAndExport(EngineHost& host, platform::FolderItem& file) {
+    std::unique_ptr<platform::TextInputStream> stream = file.OpenAsTextFile();
+    host.App().srtName = file.Name();
     if (!stream) {
-        platform::MsgBox("Could not load file.\n" + file->LastError());
+        platform::MsgBox("Could not load file.\n" + file.LastError());
         return;
     }
     stream->Encoding(platform::Encodings::UTF8);
@@ -37,7 +27,7 @@ void ReadAndExport(EngineHost& host) {
         ReadCues(host, *stream);
     } catch (const SrtReadError& error) {
         stream->Close();
-        platform::MsgBox("Could not read the SRT file \"" + file->Name() + "\".\n" + error.what());
+        platform::MsgBox("Could not read the SRT file \"" + file.Name() + "\".\n" + error.what());
         return;
     }
     stream->Close();
@@ -59,9 +49,21 @@ void ReleaseRequest(EngineHost& host) {
 }  // namespace
 
 void ImportSRT(EngineHost& host) {
+    host.Listbox1().DeleteAllRows();
+
+    std::optional<platform::FolderItem> file = platform::GetOpenFolderItem("text/srt");
+    if (!file) {
+        platform::MsgBox("Could not load file.");
+        return;
+    }
+    // Reading, converting and writing take seconds on a long file; the user sees the
+    // application busy then, but not while a dialog or message waits for them.
+    const platform::BusyScope busy;
     try {
-        ReadAndExport(host);
+        ReadAndExport(host, *file);
     } catch (const std::bad_alloc&) {
+        // Let go while still busy: when the busy state ends, the list box's view catches up
+        // with the cue list, and it must find no half-built one then.
         ReleaseRequest(host);
         throw;
     } catch (...) {

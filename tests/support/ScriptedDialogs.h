@@ -7,15 +7,20 @@
 
 namespace testing_support {
 
-// Installs backend for the lifetime of the object; the caller keeps backend alive that long.
+// Installs backend for the lifetime of the object, then puts back the one installed before; the
+// caller keeps backend alive that long.
 class InstalledDialogs {
 public:
-    explicit InstalledDialogs(platform::DialogBackend& backend) {
+    explicit InstalledDialogs(platform::DialogBackend& backend)
+        : previous_(platform::InstalledDialogBackend()) {
         platform::InstallDialogBackend(&backend);
     }
-    ~InstalledDialogs() { platform::InstallDialogBackend(nullptr); }
+    ~InstalledDialogs() { platform::InstallDialogBackend(previous_); }
     InstalledDialogs(const InstalledDialogs&) = delete;
     InstalledDialogs& operator=(const InstalledDialogs&) = delete;
+
+private:
+    platform::DialogBackend* previous_;
 };
 
 // A scripted dialog backend, installed for the lifetime of the object.
