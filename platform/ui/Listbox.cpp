@@ -1,11 +1,27 @@
 #include "platform/ui/Listbox.h"
 
+#include <memory>
+#include <new>
+
 #include <QHeaderView>
 #include <QTableView>
 
 #include "platform/core/Memory.h"
 
 namespace platform::ui {
+
+namespace {
+
+// Qt's row header takes a few bytes for every row, and Qt does not survive failing to get them.
+// Whether that room (with a margin for the copy a resize makes) can be had now.
+bool RoomForRowHeader(std::int64_t rows) {
+    constexpr std::int64_t bytesPerRow = 32;
+    const std::unique_ptr<char[]> room(
+        new (std::nothrow) char[static_cast<std::size_t>(rows * bytesPerRow)]);
+    return room != nullptr;
+}
+
+}  // namespace
 
 Listbox::Listbox(Window& window) : Control(window, new QTableView, {}) {
     model_ = new ListboxModel(*this, QtView());
@@ -34,7 +50,9 @@ void Listbox::ListboxChanged() {
         [this] {
             AcknowledgeChanges();
             const bool shrinks = ListCount() < model_->rowCount() / 2;
-            model_->Reset();
+            // Short of memory, the view shows no rows rather than end the application; the rows
+            // stay in the data, and the next change tries again.
+            model_->Reset(RoomForRowHeader(ListCount()));
             if (shrinks) {
                 RenewRowHeader();
             }

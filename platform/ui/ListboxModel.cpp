@@ -37,9 +37,9 @@ QVariant ListboxModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(rows_.Cell(index.row(), index.column()));
 }
 
-void ListboxModel::Reset() {
+void ListboxModel::Reset(bool withRows) {
     beginResetModel();
-    shownRows_ = Clamped(rows_.ListCount());
+    shownRows_ = withRows ? Clamped(rows_.ListCount()) : 0;
     shownColumns_ = Clamped(rows_.ColumnCount());
     ++resets_;
     endResetModel();

@@ -17,8 +17,9 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    // Takes the data's current counts and tells the views to read everything again.
-    void Reset();
+    // Takes the data's current counts and tells the views to read everything again; without
+    // withRows, the views are shown the columns alone.
+    void Reset(bool withRows = true);
 
     // How many resets have happened (for tests and measurement).
     std::int64_t ResetCount() const { return resets_; }

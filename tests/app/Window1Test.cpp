@@ -414,6 +414,25 @@ TEST_F(Window1Test, ARequestThatRunsOutOfMemoryLetsGoOfItsRowsAndTheNextOneWorks
 
 // What a large request held beyond the rows it keeps is given back: after a small request
 // that follows it, the process holds what it held after the first small one.
+TEST_F(Window1Test, TheCueListViewShortOfMemoryShowsNoRowsRatherThanEndTheApplication) {
+    platform::Listbox& cueList = Main().Listbox1();
+    QAbstractItemModel* shown = Main().Listbox1().QtView()->model();
+    for (int row = 0; row < 1000; ++row) {
+        cueList.AddRow("cue");
+    }
+    {
+        const apptest::AllocationLimit limit(1000);  // far less than a row header of 1000 rows
+        QCoreApplication::sendPostedEvents(shown, QEvent::MetaCall);
+        EXPECT_GT(limit.Failures(), 0);
+    }
+    EXPECT_EQ(shown->rowCount(), 0);
+    EXPECT_EQ(cueList.ListCount(), 1000) << "the rows stay in the list box";
+
+    cueList.AddRow("one more");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown->rowCount(), 1001);
+}
+
 TEST_F(Window1Test, AFinishedRequestKeepsNoMoreThanItsRows) {
     const std::string big = Write("big.srt", ManyCues(40000));
     const std::string small = Write("small.srt", kTwoBlocks);
