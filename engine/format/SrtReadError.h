@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/core/Exceptions.h"
+#include "platform/core/Text.h"
 
 namespace engine {
 
@@ -21,14 +22,7 @@ public:
     // written out ("\0", "\t", "\x01") so that the message shows them and does not end at one.
     static std::string Quoted(std::string_view text) {
         constexpr std::size_t longest = 60;
-        std::string_view shown = text;
-        if (text.size() > longest) {
-            std::size_t cut = longest;
-            while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-                --cut;  // not inside a UTF-8 character
-            }
-            shown = text.substr(0, cut);
-        }
+        const std::string_view shown = platform::Utf8Prefix(text, longest);
         std::string quoted(1, '"');
         for (const char c : shown) {
             const auto byte = static_cast<unsigned char>(c);

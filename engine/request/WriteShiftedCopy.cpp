@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "engine/format/SrtBlockWriter.h"
+#include "platform/core/Text.h"
 #include "platform/data/Dialogs.h"
 
 namespace engine {
@@ -19,15 +20,8 @@ std::string ShiftedCopyName(std::string_view srtName) {
     // A longer proposal would be a name that no common file system takes, and the save dialog
     // would refuse it without a word; the stem is cut where a UTF-8 character begins.
     constexpr std::size_t longestName = NAME_MAX;
-    std::string_view stem = srtName.substr(0, srtName.find('.'));
-    if (stem.size() > longestName - suffix.size()) {
-        std::size_t cut = longestName - suffix.size();
-        while (cut > 0 && (static_cast<unsigned char>(stem[cut]) & 0xC0) == 0x80) {
-            --cut;
-        }
-        stem = stem.substr(0, cut);
-    }
-    return std::string(stem).append(suffix);
+    const std::string_view stem = srtName.substr(0, srtName.find('.'));
+    return std::string(platform::Utf8Prefix(stem, longestName - suffix.size())).append(suffix);
 }
 
 void WriteShiftedCopy(EngineHost& host) {

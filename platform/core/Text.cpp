@@ -178,4 +178,15 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+std::string_view Utf8Prefix(std::string_view text, std::size_t longest) {
+    if (text.size() <= longest) {
+        return text;
+    }
+    std::size_t cut = longest;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
+        --cut;  // a continuation byte: the cut would fall inside a character
+    }
+    return text.substr(0, cut);
+}
+
 }  // namespace platform

@@ -43,4 +43,7 @@ double Floor(double value);
 // text without the blanks (spaces and tabs) at its start and its end.
 std::string_view TrimBlanks(std::string_view text);
 
+// The start of text, at most longest bytes long, cut where a UTF-8 character begins.
+std::string_view Utf8Prefix(std::string_view text, std::size_t longest);
+
 }  // namespace platform
