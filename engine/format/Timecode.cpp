@@ -17,21 +17,22 @@ using platform::Val;
 
 namespace {
 
-// Piece index of Split(text, delimiter), without making the list: the text between the
-// index-th and the next occurrence of delimiter. Raises OutOfBoundsException when the text has
-// fewer pieces, as reading past the end of the list would.
-std::string_view Piece(std::string_view text, char delimiter, int index) {
-    std::size_t begin = 0;
-    for (int i = 0; i < index; ++i) {
-        const std::size_t at = text.find(delimiter, begin);
-        if (at == std::string_view::npos) {
-            throw platform::OutOfBoundsException("\"" + std::string(text) + "\" has fewer than " +
-                                                 std::to_string(index + 1) + " pieces between \"" +
-                                                 delimiter + "\" characters.");
-        }
-        begin = at + 1;
-    }
-    return text.substr(begin, std::min(text.find(delimiter, begin), text.size()) - begin);
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Where the first blank (space or tab) ends; the text's size when it is all blanks.
+std::size_t FirstNotBlank(std::string_view text) {
+    const auto at =
+        std::find_if(text.begin(), text.end(), [](char c) { return c != ' ' && c != '\t'; });
+    return static_cast<std::size_t>(at - text.begin());
+}
+
+// Where the first fraction mark ("," or ".") stands, or npos.
+std::size_t FractionMark(std::string_view text) {
+    const auto at =
+        std::find_if(text.begin(), text.end(), [](char c) { return c == ',' || c == '.'; });
+    return at == text.end() ? std::string_view::npos : static_cast<std::size_t>(at - text.begin());
 }
 
 // Val(field) for a field of a timecode. The fields are almost always a few plain digits
@@ -51,8 +52,7 @@ double FieldValue(std::string_view field) {
 
 // The number of digits at the start of text.
 std::size_t LeadingDigits(std::string_view text) {
-    const auto end =
-        std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; });
+    const auto end = std::find_if_not(text.begin(), text.end(), IsDigit);
     return static_cast<std::size_t>(end - text.begin());
 }
 
@@ -143,22 +143,37 @@ std::int64_t RoundedMilliseconds(double seconds) {
 
 std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
     std::string_view time = timecode;
-    const std::size_t first = time.find_first_not_of(" \t");
-    const bool negative = first != std::string_view::npos && time[first] == '-';
+    const std::size_t first = FirstNotBlank(time);
+    const bool negative = first < time.size() && time[first] == '-';
     if (negative) {
         time.remove_prefix(first + 1);
     }
-    if (time.find_first_of("0123456789") == std::string_view::npos) {
+    if (std::none_of(time.begin(), time.end(), IsDigit)) {
         throw platform::OutOfBoundsException("\"" + std::string(timecode) + "\" holds no digit.");
     }
 
     // The fields of Split(time, ":"): hours, minutes, seconds with their fraction; or minutes
     // and seconds alone. Further fields are ignored behind a fraction; behind whole seconds
     // they leave it open which field is which.
-    const auto colons = std::count(time.begin(), time.end(), ':');
+    std::array<std::string_view, 3> fields;
+    std::size_t colons = 0;
+    for (std::size_t begin = 0;; ++colons) {
+        const std::size_t colon = time.find(':', begin);
+        if (colons < fields.size()) {
+            fields[colons] = time.substr(begin, colon - begin);
+        }
+        if (colon == std::string_view::npos) {
+            break;
+        }
+        begin = colon + 1;
+    }
+    if (colons == 0) {
+        throw platform::OutOfBoundsException("\"" + std::string(timecode) +
+                                             "\" has no \":\" between its fields.");
+    }
     const bool withHours = colons >= 2;
-    const std::string_view secondsAndFraction = Piece(time, ':', withHours ? 2 : 1);
-    const std::size_t mark = secondsAndFraction.find_first_of(",.");
+    const std::string_view secondsAndFraction = fields[withHours ? 2 : 1];
+    const std::size_t mark = FractionMark(secondsAndFraction);
     if (mark == std::string_view::npos && colons >= 3) {
         throw platform::OutOfBoundsException("\"" + std::string(timecode) +
                                              "\" has a fourth field behind whole seconds.");
@@ -166,15 +181,15 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
     std::string_view fraction;
     if (mark != std::string_view::npos) {
         fraction = secondsAndFraction.substr(mark + 1);
-        fraction = fraction.substr(0, fraction.find_first_of(",."));
+        fraction = fraction.substr(0, FractionMark(fraction));
     }
 
     // Each field counts as the whole number at its start: Val stops at the fraction mark.
     const auto whole = [](std::string_view field) {
-        return FieldValue(field.substr(0, field.find_first_of(",.")));
+        return FieldValue(field.substr(0, FractionMark(field)));
     };
-    double base = (withHours ? whole(Piece(time, ':', 0)) * 3600.0 : 0.0) +
-                  whole(Piece(time, ':', withHours ? 1 : 0)) * 60.0;
+    double base =
+        (withHours ? whole(fields[0]) * 3600.0 : 0.0) + whole(fields[withHours ? 1 : 0]) * 60.0;
     base = base + whole(secondsAndFraction);
     if (base < 0.0) {
         throw platform::OutOfBoundsException("\"" + std::string(timecode) +
