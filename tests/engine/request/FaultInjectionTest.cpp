@@ -363,8 +363,15 @@ TEST_F(FaultInjectionTest, FilesThatFailAtOnceWhenOpenedOrRead) {
 // The file is a sparse one of some 4 EiB, more than any address space holds, so that the
 // allocation fails at once whatever the system's overcommit policy. The address sanitizer
 // ends the program on such an allocation instead of failing it, so there the test is skipped.
+#if defined(__SANITIZE_ADDRESS__)  // GCC's name for it
+#define TAVREL_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)  // clang's
+#if __has_feature(address_sanitizer)
+#define TAVREL_ADDRESS_SANITIZER 1
+#endif
+#endif
 TEST_F(FaultInjectionTest, FileTooLargeForTheMemoryIsTold) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(TAVREL_ADDRESS_SANITIZER)
     GTEST_SKIP() << "the address sanitizer ends the program on a failed allocation";
 #else
     const std::string large = MountMemoryFileSystem("large", "size=64k");
