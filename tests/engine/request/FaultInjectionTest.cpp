@@ -83,6 +83,29 @@ std::string ShiftedSubtitles(int count) {
 constexpr char kOldCopyBytes[] = "\xEF\xBB\xBFold copy\r\n\0\xFF|`\r\n";
 const std::string kOldCopy(kOldCopyBytes, sizeof kOldCopyBytes - 1);
 
+// A Unix socket bound at path: its descriptor, or -1.
+int BoundSocket(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) {
+        return -1;
+    }
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (socket >= 0 &&
+        ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address)) {
+        ::close(socket);
+        return -1;
+    }
+    return socket;
+}
+
+// The file type bits of path itself (a link not followed), or 0 when it cannot be looked at.
+mode_t TypeOf(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
 class FaultInjectionTest : public EngineTest {
 protected:
     void TearDown() override {
@@ -138,6 +161,25 @@ protected:
         EXPECT_THAT(shown.Launched(), IsEmpty()) << "a copy that failed was opened";
         EXPECT_EQ(shown.Messages().size(), 1u);
         return shown.Messages().empty() ? "" : shown.Messages().front();
+    }
+
+    // A request whose file is refused before it is read: the one message it shows ends with
+    // reason, and nothing is asked, read or written.
+    void ExpectLoadRefused(const std::string& path, const std::string& reason) {
+        dialogs.ClearRecords();
+        dialogs.AnswerOpen(path);
+        engine::ImportSRT(host);
+        EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + reason));
+        EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
+        EXPECT_EQ(host.cueList.ListCount(), 0);
+    }
+
+    // A request from source whose copy cannot be written to chosen, for reason.
+    void ExpectCopyRefused(const std::string& source, const std::string& chosen,
+                           const std::string& reason) {
+        RunRequest(source, chosen, dialogs);
+        EXPECT_EQ(OnlyMessage(dialogs),
+                  std::string(kCouldNotWrite) + "Cannot write \"" + chosen + "\": " + reason);
     }
 
     // A good request on the test's own folder still works after the fault.
@@ -328,13 +370,8 @@ TEST_F(FaultInjectionTest, FilesThatFailAtOnceWhenOpenedOrRead) {
     WriteBytes(folder.Path("plain.srt"), Subtitles(1));
     std::filesystem::create_symlink("loop.srt", folder.Path("loop.srt"));
     const std::string socketPath = folder.Path("socket.srt");
-    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(listening, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
-    ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const int listening = BoundSocket(socketPath);
+    ASSERT_GE(listening, 0) << std::strerror(errno);
 
     const std::vector<std::pair<std::string, std::string>> cases = {
         {socketPath, "Cannot open \"" + socketPath + "\": No such device or address."},
@@ -346,12 +383,7 @@ TEST_F(FaultInjectionTest, FilesThatFailAtOnceWhenOpenedOrRead) {
     };
     for (const auto& [path, reason] : cases) {
         SCOPED_TRACE(path);
-        dialogs.ClearRecords();
-        dialogs.AnswerOpen(path);
-        engine::ImportSRT(host);
-        EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + reason));
-        EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
-        EXPECT_EQ(host.cueList.ListCount(), 0);
+        ExpectLoadRefused(path, reason);
     }
     ::close(listening);
     EXPECT_EQ(ReadBytes(folder.Path("plain.srt")), Subtitles(1));
@@ -383,13 +415,7 @@ TEST_F(FaultInjectionTest, FileTooLargeForTheMemoryIsTold) {
     if (::truncate(source.c_str(), std::int64_t{1} << 62) != 0) {
         GTEST_SKIP() << "cannot make a sparse file of 4 EiB: " << std::strerror(errno);
     }
-    dialogs.ClearRecords();
-    dialogs.AnswerOpen(source);
-    engine::ImportSRT(host);
-    EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + "Cannot read \"" +
-                                                source + "\": the file is too large to read."));
-    EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
-    EXPECT_EQ(host.cueList.ListCount(), 0);
+    ExpectLoadRefused(source, "Cannot read \"" + source + "\": the file is too large to read.");
     ExpectTheNextRequestWorks();
 #endif
 }
@@ -414,15 +440,10 @@ TEST_F(FaultInjectionTest, PipeChosenAsTheFileIsToldWithoutWaiting) {
             }
         }
     });
-    dialogs.AnswerOpen(pipe);
-    engine::ImportSRT(host);
+    ExpectLoadRefused(pipe, "\"" + pipe + "\" is a pipe, not a file.");
     finished = true;
     watchdog.join();
     EXPECT_FALSE(rescued) << "the request waited for a writer of the pipe";
-    EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + "\"" + pipe +
-                                                "\" is a pipe, not a file."));
-    EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
-    EXPECT_EQ(host.cueList.ListCount(), 0);
     ExpectTheNextRequestWorks();
 }
 
@@ -431,13 +452,7 @@ TEST_F(FaultInjectionTest, PipeChosenAsTheFileIsToldWithoutWaiting) {
 TEST_F(FaultInjectionTest, EndlessDeviceChosenAsTheFileIsRefusedUnread) {
     for (const std::string device : {"/dev/zero", "/dev/urandom"}) {
         SCOPED_TRACE(device);
-        dialogs.ClearRecords();
-        dialogs.AnswerOpen(device);
-        engine::ImportSRT(host);
-        EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + "\"" + device +
-                                                    "\" is a device, not a file."));
-        EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
-        EXPECT_EQ(host.cueList.ListCount(), 0);
+        ExpectLoadRefused(device, "\"" + device + "\" is a device, not a file.");
     }
     ExpectTheNextRequestWorks();
 }
@@ -459,14 +474,9 @@ TEST_F(FaultInjectionTest, DeviceNodeChosenAsTheTargetStaysADeviceNode) {
     WriteBytes(folder.Path("movie.srt"), Subtitles(1));
     for (const std::string& chosen : {node, link}) {
         SCOPED_TRACE(chosen);
-        RunRequest(folder.Path("movie.srt"), chosen, dialogs);
-        EXPECT_EQ(OnlyMessage(dialogs), std::string(kCouldNotWrite) + "Cannot write \"" + chosen +
-                                            "\": it is a device, not a file.");
-        struct stat info {};
-        ASSERT_EQ(::lstat(node.c_str(), &info), 0);
-        EXPECT_TRUE(S_ISCHR(info.st_mode)) << "the device node was replaced by a plain file";
-        ASSERT_EQ(::lstat(link.c_str(), &info), 0);
-        EXPECT_TRUE(S_ISLNK(info.st_mode)) << "the link was replaced by a plain file";
+        ExpectCopyRefused(folder.Path("movie.srt"), chosen, "it is a device, not a file.");
+        EXPECT_EQ(TypeOf(node), S_IFCHR) << "the device node was replaced by a plain file";
+        EXPECT_EQ(TypeOf(link), S_IFLNK) << "the link was replaced by a plain file";
         EXPECT_THAT(NamesIn(devices), ElementsAre("link.srt", "null.srt"));
     }
     ExpectTheNextRequestWorks();
@@ -477,29 +487,19 @@ TEST_F(FaultInjectionTest, PipeOrSocketChosenAsTheTargetStaysWhatItWas) {
     const std::string pipe = folder.Path("pipe_V2.srt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0) << std::strerror(errno);
     const std::string socketPath = folder.Path("socket_V2.srt");
-    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(listening, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
-    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
-    ASSERT_EQ(::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const int listening = BoundSocket(socketPath);
+    ASSERT_GE(listening, 0) << std::strerror(errno);
     WriteBytes(folder.Path("movie.srt"), Subtitles(1));
 
     const std::vector<std::pair<std::string, std::string>> cases = {
         {pipe, "it is a pipe, not a file."}, {socketPath, "it is a socket, not a file."}};
     for (const auto& [chosen, reason] : cases) {
         SCOPED_TRACE(chosen);
-        RunRequest(folder.Path("movie.srt"), chosen, dialogs);
-        EXPECT_EQ(OnlyMessage(dialogs),
-                  std::string(kCouldNotWrite) + "Cannot write \"" + chosen + "\": " + reason);
+        ExpectCopyRefused(folder.Path("movie.srt"), chosen, reason);
     }
     ::close(listening);
-    struct stat info {};
-    ASSERT_EQ(::lstat(pipe.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    ASSERT_EQ(::lstat(socketPath.c_str(), &info), 0);
-    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_EQ(TypeOf(pipe), S_IFIFO);
+    EXPECT_EQ(TypeOf(socketPath), S_IFSOCK);
     EXPECT_THAT(folder.Names(), ElementsAre("movie.srt", "pipe_V2.srt", "socket_V2.srt"));
     ExpectTheNextRequestWorks();
 }
@@ -518,9 +518,7 @@ TEST_F(FaultInjectionTest, ReadOnlyTargetIsToldAndLeftAsItWas) {
 
     for (const std::string& chosen : {target, folder.Path("link.srt"), source}) {
         SCOPED_TRACE(chosen);
-        RunRequest(source, chosen, dialogs);
-        EXPECT_EQ(OnlyMessage(dialogs), std::string(kCouldNotWrite) + "Cannot write \"" + chosen +
-                                            "\": the file is read-only.");
+        ExpectCopyRefused(source, chosen, "the file is read-only.");
         EXPECT_EQ(host.cueList.ListCount(), 2) << "the file was read all the same";
     }
     EXPECT_EQ(ReadBytes(target), kOldCopy);
