@@ -27,8 +27,7 @@ void FillRows(platform::Listbox& rows, int count) {
 
 TEST(ListboxViewTest, ManyChangesCostTheViewOneReset) {
     auto window = uitest::BuiltWindow();
-    auto& listbox = static_cast<platform::ui::Listbox&>(
-        window->AddControl("Listbox1", window->NewControl<platform::ui::Listbox>()));
+    auto& listbox = uitest::Added<platform::ui::Listbox>(*window, "Listbox1");
     listbox.ColumnCount(3);
     listbox.Width(445);
     listbox.Height(200);
@@ -78,8 +77,7 @@ TEST(ListboxViewTest, ControlFoundByNameIsTheEnginesListbox) {
 
 TEST(TextFieldViewTest, TextGoesBothWays) {
     auto window = uitest::BuiltWindow();
-    auto& field = static_cast<platform::ui::TextField&>(
-        window->AddControl("TextField1", window->NewControl<platform::ui::TextField>()));
+    auto& field = uitest::Added<platform::ui::TextField>(*window, "TextField1");
     platform::TextField& data = field;
     data.Text("3");
     EXPECT_EQ(field.QtLineEdit()->text(), "3");

@@ -143,8 +143,7 @@ TEST(MenuBarViewTest, QuitEndsTheEventLoop) {
 TEST(MenuBarViewTest, EditItemsActOnTheFocusedFieldAsItAllows) {
     auto window = uitest::BuiltWindow();
     window->MenuBar(SmallBar());
-    auto& field = static_cast<platform::ui::TextField&>(
-        window->AddControl("TextField1", window->NewControl<platform::ui::TextField>()));
+    auto& field = uitest::Added<platform::ui::TextField>(*window, "TextField1");
     field.Width(120);
     field.Height(22);
     field.Text("hello");

@@ -89,8 +89,7 @@ Resizeable Boolean True
 
 TEST(SetPropertiesTest, LabelListGivesGeometryTextFontAndColour) {
     auto window = BuiltWindow();
-    auto& label = static_cast<platform::ui::Label&>(
-        window->AddControl("Label2", window->NewControl<platform::ui::Label>()));
+    auto& label = uitest::Added<platform::ui::Label>(*window, "Label2");
     SetProperties(label, List(R"(class Label
 Name String "Label2"
 Index Integer -2147483648
@@ -132,23 +131,20 @@ Underline Boolean False
 
 TEST(SetPropertiesTest, ZeroTextSizeKeepsTheDefaultSize) {
     auto window = BuiltWindow();
-    auto& label = static_cast<platform::ui::Label&>(
-        window->AddControl("Label1", window->NewControl<platform::ui::Label>()));
+    auto& label = uitest::Added<platform::ui::Label>(*window, "Label1");
     SetProperties(label, List("class Label\nTextFont String \"System\"\nTextSize Single 0.0\n"));
     EXPECT_EQ(label.QtLabel()->font().pointSizeF(), QApplication::font().pointSizeF());
 }
 
 TEST(SetPropertiesTest, CarriageReturnIsALineBreakNeverAGlyph) {
     auto window = BuiltWindow();
-    auto& multi = static_cast<platform::ui::Label&>(
-        window->AddControl("Label3", window->NewControl<platform::ui::Label>()));
+    auto& multi = uitest::Added<platform::ui::Label>(*window, "Label3");
     SetProperties(multi, List("class Label\nMultiline Boolean True\n"
                               "Text String \"Try our other tool.\\rClick here.\"\n"));
     EXPECT_EQ(multi.QtLabel()->text(), "Try our other tool.\nClick here.");
     EXPECT_EQ(multi.Text(), "Try our other tool.\rClick here.") << "the control keeps the CR";
 
-    auto& single = static_cast<platform::ui::Label&>(
-        window->AddControl("Label1", window->NewControl<platform::ui::Label>()));
+    auto& single = uitest::Added<platform::ui::Label>(*window, "Label1");
     SetProperties(single, List("class Label\nText String \"Seconds to add:\\r\"\n"
                                "Multiline Boolean False\n"));
     EXPECT_EQ(single.Text().size(), 16U);
@@ -158,8 +154,7 @@ TEST(SetPropertiesTest, CarriageReturnIsALineBreakNeverAGlyph) {
 
 TEST(SetPropertiesTest, TextFieldAndButtonsTakeTheirLists) {
     auto window = BuiltWindow();
-    auto& field = static_cast<platform::ui::TextField&>(
-        window->AddControl("TextField1", window->NewControl<platform::ui::TextField>()));
+    auto& field = uitest::Added<platform::ui::TextField>(*window, "TextField1");
     SetProperties(field, List(R"(class TextField
 Left Integer 134
 Top Integer 101
@@ -177,8 +172,7 @@ ReadOnly Boolean False
     EXPECT_EQ(field.Text(), "3");
     EXPECT_TRUE(field.QtLineEdit()->alignment().testFlag(Qt::AlignRight));
 
-    auto& button = static_cast<platform::ui::PushButton&>(
-        window->AddControl("PushButton1", window->NewControl<platform::ui::PushButton>()));
+    auto& button = uitest::Added<platform::ui::PushButton>(*window, "PushButton1");
     SetProperties(button, List(R"(class PushButton
 Left Integer 107
 Top Integer 64
@@ -200,8 +194,7 @@ ButtonStyle ButtonFrameStyle 5
 
 TEST(SetPropertiesTest, RectangleDrawsItsFillAndBorder) {
     auto window = BuiltWindow();
-    auto& box = static_cast<platform::ui::Rectangle&>(
-        window->AddControl("Rectangle1", window->NewControl<platform::ui::Rectangle>()));
+    auto& box = uitest::Added<platform::ui::Rectangle>(*window, "Rectangle1");
     SetProperties(box, List(R"(class Rectangle
 Left Integer 20
 Top Integer 281
@@ -226,8 +219,7 @@ BottomRightColor Color 00 00 FF 00
 
 TEST(SetPropertiesTest, ABadListAppliesNothing) {
     auto window = BuiltWindow();
-    auto& label = static_cast<platform::ui::Label&>(
-        window->AddControl("Label1", window->NewControl<platform::ui::Label>()));
+    auto& label = uitest::Added<platform::ui::Label>(*window, "Label1");
     std::string list = List("class Label\nLeft Integer 40\nText String \"kept\"\n");
     list.resize(list.size() - 2);  // the String's bytes cut short
     EXPECT_THROW(SetProperties(label, list), platform::PropertyListError);
@@ -237,8 +229,7 @@ TEST(SetPropertiesTest, ABadListAppliesNothing) {
 
 TEST(SetPropertiesTest, UndeclaredNameOrWrongTypeIsRefusedByName) {
     auto window = BuiltWindow();
-    auto& canvas = static_cast<platform::ui::Canvas&>(
-        window->AddControl("Canvas1", window->NewControl<platform::ui::Canvas>()));
+    auto& canvas = uitest::Added<platform::ui::Canvas>(*window, "Canvas1");
     try {
         canvas.SetPropertyValue("Text", PropertyValue(std::string("x")));
         FAIL() << "a canvas has no Text";

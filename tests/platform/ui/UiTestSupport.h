@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <QCoreApplication>
@@ -61,6 +62,12 @@ inline std::shared_ptr<TestWindow> BuiltWindow() {
     auto window = std::make_shared<TestWindow>();
     window->Constructor();
     return window;
+}
+
+// A new control of class C added to window under name.
+template <class C>
+C& Added(platform::ui::Window& window, std::string name) {
+    return static_cast<C&>(window.AddControl(std::move(name), window.NewControl<C>()));
 }
 
 }  // namespace uitest

@@ -79,8 +79,7 @@ TEST(WindowTest, TabReachesOnlyTheControlsTheUserCanSee) {
         {"no tab stop", 10, 70, 50, 20, true, false, Qt::ClickFocus},
     };
     for (const Row& row : rows) {
-        auto& field = static_cast<platform::ui::TextField&>(
-            window->AddControl(row.name, window->NewControl<platform::ui::TextField>()));
+        auto& field = uitest::Added<platform::ui::TextField>(*window, row.name);
         field.Left(row.left);
         field.Top(row.top);
         field.Width(row.width);
@@ -94,14 +93,12 @@ TEST(WindowTest, TabReachesOnlyTheControlsTheUserCanSee) {
         << "a window grown over the control lets Tab reach it";
 
     // A button that takes no focus on a click is still reached by Tab.
-    auto& button = static_cast<platform::ui::BevelButton&>(
-        window->AddControl("button", window->NewControl<platform::ui::BevelButton>()));
+    auto& button = uitest::Added<platform::ui::BevelButton>(*window, "button");
     button.Width(40);
     button.Height(20);
     button.AcceptFocus(false);
     EXPECT_EQ(button.Widget()->focusPolicy(), Qt::TabFocus);
-    auto& logo = static_cast<platform::ui::Canvas&>(
-        window->AddControl("logo", window->NewControl<platform::ui::Canvas>()));
+    auto& logo = uitest::Added<platform::ui::Canvas>(*window, "logo");
     logo.Width(40);
     EXPECT_EQ(logo.Widget()->focusPolicy(), Qt::NoFocus) << "a canvas takes no focus unless told";
 }
@@ -139,8 +136,7 @@ TEST(WindowTest, ClosingByTheUserRemovesTheWindow) {
 TEST(WindowTest, AWindowClosedFromItsOwnButtonOutlivesTheHandler) {
     CountedWindow::alive = 0;
     CountedWindow& window = ImplicitWindow<CountedWindow>("Test.SelfClosing");
-    auto& button = static_cast<platform::ui::PushButton&>(
-        window.AddControl("PushButton1", window.NewControl<platform::ui::PushButton>()));
+    auto& button = uitest::Added<platform::ui::PushButton>(window, "PushButton1");
     button.Width(80);
     button.Height(20);
     std::string seenAfterClose;
@@ -161,8 +157,7 @@ TEST(WindowTest, AWindowClosedFromItsOwnButtonOutlivesTheHandler) {
 TEST(WindowTest, ExceptionFromAHandlerIsReportedAndTheApplicationGoesOn) {
     uitest::ScriptedDialogs dialogs;
     auto window = uitest::BuiltWindow();
-    auto& button = static_cast<platform::ui::BevelButton&>(
-        window->AddControl("BevelButton1", window->NewControl<platform::ui::BevelButton>()));
+    auto& button = uitest::Added<platform::ui::BevelButton>(*window, "BevelButton1");
     button.Width(174);
     button.Height(22);
     int presses = 0;
@@ -185,8 +180,7 @@ TEST(WindowTest, ExceptionFromAHandlerIsReportedAndTheApplicationGoesOn) {
 TEST(WindowTest, MouseDownPassesThePointAndReturnsTheHandlersResult) {
     uitest::ScriptedDialogs dialogs;
     auto window = uitest::BuiltWindow();
-    auto& box = static_cast<platform::ui::Rectangle&>(
-        window->AddControl("Rectangle1", window->NewControl<platform::ui::Rectangle>()));
+    auto& box = uitest::Added<platform::ui::Rectangle>(*window, "Rectangle1");
     box.Width(100);
     box.Height(50);
     std::int64_t seenX = -1;
@@ -212,8 +206,7 @@ TEST(WindowTest, MouseDownPassesThePointAndReturnsTheHandlersResult) {
 
 TEST(WindowTest, EventsAreBoundByTheirNamesOnly) {
     auto window = uitest::BuiltWindow();
-    auto& label = static_cast<platform::ui::Label&>(
-        window->AddControl("Label3", window->NewControl<platform::ui::Label>()));
+    auto& label = uitest::Added<platform::ui::Label>(*window, "Label3");
     EXPECT_THROW(label.AddEventHandler("Action", [] {}), platform::RuntimeException);
     EXPECT_THROW(label.AddEventHandler("Click", [](std::int64_t, std::int64_t) { return false; }),
                  platform::RuntimeException);
