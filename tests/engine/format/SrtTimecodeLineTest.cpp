@@ -2,19 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 namespace engine {
 namespace {
 
 TEST(SrtTimecodeLine, CutsStartEndAndTheTextBehindTheEndTime) {
-    struct Case {
-        const char* line;
-        const char* start;
-        const char* end;
-        const char* trailingText;
-    };
-    const Case cases[] = {
+    // The line, its start, its end and the text behind the end time.
+    const std::array<const char*, 4> cases[] = {
         {"00:00:01,000 --> 00:00:04,000", "00:00:01,000", "00:00:04,000", ""},
         {"00 : 00 : 01 , 000 --> 00:00:02,000", "00:00:01,000", "00:00:02,000", ""},
         {"00:00:05.500-->00:00:07.250", "00:00:05,500", "00:00:07,250", ""},
@@ -32,11 +28,11 @@ TEST(SrtTimecodeLine, CutsStartEndAndTheTextBehindTheEndTime) {
         {"1 --> -", "1", "-", ""},
         {"00:00:01,000 X --> 2", "00:00:01,000X", "2", ""},  // the start is cut at the arrow
     };
-    for (const Case& c : cases) {
-        const SrtTimecodeLine cut = SrtTimecodeLine::Cut(c.line);
-        EXPECT_EQ(cut.start, c.start) << c.line;
-        EXPECT_EQ(cut.end, c.end) << c.line;
-        EXPECT_EQ(cut.trailingText, c.trailingText) << c.line;
+    for (const auto& [line, start, end, trailingText] : cases) {
+        const SrtTimecodeLine cut = SrtTimecodeLine::Cut(line);
+        EXPECT_EQ(cut.start, start) << line;
+        EXPECT_EQ(cut.end, end) << line;
+        EXPECT_EQ(cut.trailingText, trailingText) << line;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -53,13 +54,8 @@ TEST(TimecodeSRTImport, RaisesOutOfBoundsWhenAFieldIsMissing) {
 }
 
 TEST(TimecodeSRTImport, ReadsNegativeTimesAndTimesWithoutHoursOrFraction) {
-    struct Case {
-        const char* timecode;
-        const char* offset;
-        const char* shifted;
-        const char* written;
-    };
-    const Case cases[] = {
+    // The timecode, the offset, the shifted time and the time as written.
+    const std::array<const char*, 4> cases[] = {
         {"00:01:02", "10", "72.", "00:01:12,000"},  // whole seconds
         {"00:01", "3", "4.", "00:00:04,000"},       // minutes and seconds
         {"01:39", "3", "102.", "00:01:42,000"},
@@ -72,9 +68,9 @@ TEST(TimecodeSRTImport, ReadsNegativeTimesAndTimesWithoutHoursOrFraction) {
         {"-01:00,5", "61.25", "0.750", "00:00:00,750"},
         {" - 00:00:01,5", "2", "0.500", "00:00:00,500"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Shift(c.timecode, c.offset), c.shifted) << c.timecode << " + " << c.offset;
-        EXPECT_EQ(Written(Shift(c.timecode, c.offset)), c.written) << c.timecode;
+    for (const auto& [timecode, offset, shifted, written] : cases) {
+        EXPECT_EQ(Shift(timecode, offset), shifted) << timecode << " + " << offset;
+        EXPECT_EQ(Written(Shift(timecode, offset)), written) << timecode;
     }
 }
 
