@@ -15,6 +15,7 @@
 
 #include "engine/AppProperties.h"
 #include "engine/EngineHost.h"
+#include "engine/request/ImportSRT.h"
 #include "platform/data/Listbox.h"
 #include "platform/data/ScriptedDialogBackend.h"
 #include "platform/data/TextField.h"
@@ -60,6 +61,17 @@ protected:
         host.cueList.Cell(row, 0, start);
         host.cueList.Cell(row, 1, end);
         host.cueList.Cell(row, 2, text);
+    }
+
+    // Writes content as name, runs one request with the open dialog answering it and the save
+    // dialog target, and gives back what target then holds.
+    std::string Import(std::string_view content, const std::string& name,
+                       const std::string& target) {
+        WriteBytes(folder.Path(name), content);
+        dialogs.AnswerOpen(folder.Path(name));
+        dialogs.AnswerSave(folder.Path(target));
+        engine::ImportSRT(host);
+        return ReadBytes(folder.Path(target));
     }
 
     // The cells of row as one text: "start | end | text".

@@ -184,15 +184,12 @@ protected:
 
     // A good request on the test's own folder still works after the fault.
     void ExpectTheNextRequestWorks() {
-        WriteBytes(folder.Path("next.srt"), "1\n00:00:10,000 --> 00:00:11,500\nstill here\n");
         dialogs.ClearRecords();
-        dialogs.AnswerOpen(folder.Path("next.srt"));
-        dialogs.AnswerSave(folder.Path("next_V2.srt"));
-        engine::ImportSRT(host);
+        EXPECT_EQ(
+            Import("1\n00:00:10,000 --> 00:00:11,500\nstill here\n", "next.srt", "next_V2.srt"),
+            "1\n00:00:13,000 --> 00:00:14,500\nstill here\n\n");
         EXPECT_THAT(dialogs.Messages(), IsEmpty());
         EXPECT_THAT(dialogs.Launched(), ElementsAre(folder.Path("next_V2.srt")));
-        EXPECT_EQ(ReadBytes(folder.Path("next_V2.srt")),
-                  "1\n00:00:13,000 --> 00:00:14,500\nstill here\n\n");
         EXPECT_EQ(host.cueList.ListCount(), 1);
     }
 

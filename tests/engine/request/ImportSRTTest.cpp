@@ -21,11 +21,7 @@ protected:
     // Writes content as name, answers the open dialog with it and the save dialog with
     // out.srt, runs one request and gives back what was written.
     std::string Request(std::string_view content, const std::string& name = "movie.srt") {
-        WriteBytes(folder.Path(name), content);
-        dialogs.AnswerOpen(folder.Path(name));
-        dialogs.AnswerSave(folder.Path("out.srt"));
-        engine::ImportSRT(host);
-        return ReadBytes(folder.Path("out.srt"));
+        return Import(content, name, "out.srt");
     }
 
     // Runs a request on a file the reader must refuse; gives back the one message shown.
@@ -410,16 +406,13 @@ TEST_F(ImportSRTTest, DecodesUtf16FilesToUtf8) {
 }
 
 TEST_F(ImportSRTTest, BadUtf16IsToldNotRead) {
-    WriteBytes(folder.Path("bad.srt"), std::string("\xFF\xFE"
-                                                   "1\0\n\0\x00\xDC",
-                                                   8));
-    dialogs.AnswerOpen(folder.Path("bad.srt"));
-    engine::ImportSRT(host);
-    ASSERT_EQ(dialogs.Messages().size(), 1u);
-    EXPECT_THAT(dialogs.Messages()[0], StartsWith("Could not load file.\n"));
-    EXPECT_THAT(dialogs.Messages()[0], HasSubstr("not valid UTF-16"));
-    EXPECT_THAT(dialogs.Messages()[0], HasSubstr("byte 6"));
-    EXPECT_TRUE(dialogs.SaveRequests().empty());
+    const std::string message =
+        RefusedRequest(std::string("\xFF\xFE"
+                                   "1\0\n\0\x00\xDC",
+                                   8));
+    EXPECT_THAT(message, StartsWith("Could not load file.\n"));
+    EXPECT_THAT(message, HasSubstr("not valid UTF-16"));
+    EXPECT_THAT(message, HasSubstr("byte 6"));
 }
 
 TEST_F(ImportSRTTest, KeepsLatin1AndOtherBytesUnchanged) {

@@ -269,14 +269,11 @@ protected:
     // One whole request on content with the offset; the copy, or a failure naming the message.
     std::string Request(const std::string& content, std::int64_t offset) {
         dialogs.ClearRecords();
-        WriteBytes(folder.Path("in.srt"), content);
         host.offset.Text(std::to_string(offset));
-        dialogs.AnswerOpen(folder.Path("in.srt"));
-        dialogs.AnswerSave(folder.Path("out.srt"));
-        engine::ImportSRT(host);
+        std::string copy = Import(content, "in.srt", "out.srt");
         EXPECT_THAT(dialogs.Messages(), ::testing::IsEmpty());
         EXPECT_THAT(dialogs.Launched(), ::testing::ElementsAre(folder.Path("out.srt")));
-        return ReadBytes(folder.Path("out.srt"));
+        return copy;
     }
 };
 

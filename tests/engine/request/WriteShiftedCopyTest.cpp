@@ -108,11 +108,8 @@ TEST_F(ShiftedCopyTest, ReplacesAnExistingFileWhole) {
 }
 
 TEST_F(ShiftedCopyTest, TheSourceFileItselfCanBeTheTarget) {
-    WriteBytes(folder.Path("movie.srt"), "1\n00:00:01,000 --> 00:00:02,000\nA\nB\n");
-    dialogs.AnswerOpen(folder.Path("movie.srt"));
-    dialogs.AnswerSave(folder.Path("movie.srt"));
-    engine::ImportSRT(host);
-    EXPECT_EQ(ReadBytes(folder.Path("movie.srt")), "1\n00:00:04,000 --> 00:00:05,000\nA\nB\n\n");
+    EXPECT_EQ(Import("1\n00:00:01,000 --> 00:00:02,000\nA\nB\n", "movie.srt", "movie.srt"),
+              "1\n00:00:04,000 --> 00:00:05,000\nA\nB\n\n");
     EXPECT_THAT(folder.Names(), ElementsAre("movie.srt"));
 }
 
@@ -261,22 +258,17 @@ TEST_F(ShiftedCopyTest, WriteFaultsAreToldAndInterruptedCallsMadeAgain) {
 
 TEST_F(ShiftedCopyTest, BarsInsideSubtitlesStayWhateverEarlierRequestsDid) {
     // An earlier request met a two-line block, so the symbol is "|" from then on.
-    WriteBytes(folder.Path("first.srt"), "1\n00:00:01,000 --> 00:00:02,000\nA\nB\n");
-    dialogs.AnswerOpen(folder.Path("first.srt"));
-    dialogs.AnswerSave(folder.Path("first_V2.srt"));
-    engine::ImportSRT(host);
+    Import("1\n00:00:01,000 --> 00:00:02,000\nA\nB\n", "first.srt", "first_V2.srt");
     ASSERT_EQ(host.app.lineBreakSymbol, "|");
 
-    WriteBytes(folder.Path("bars.srt"),
-               "1\n00:00:01,000 --> 00:00:02,000\nleft | right\n\n"
-               "2\n00:00:03,000 --> 00:00:04,000\n|a|\nb||c\n`quoted`\n\n"
-               "3\n00:00:05,000 --> 00:00:06,000\nplain\nlines\n");
-    dialogs.AnswerOpen(folder.Path("bars.srt"));
-    dialogs.AnswerSave(folder.Path("bars_V2.srt"));
-    engine::ImportSRT(host);
+    const std::string copy = Import(
+        "1\n00:00:01,000 --> 00:00:02,000\nleft | right\n\n"
+        "2\n00:00:03,000 --> 00:00:04,000\n|a|\nb||c\n`quoted`\n\n"
+        "3\n00:00:05,000 --> 00:00:06,000\nplain\nlines\n",
+        "bars.srt", "bars_V2.srt");
     EXPECT_EQ(host.cueList.Cell(0, 2), "left | right");
     EXPECT_EQ(host.cueList.Cell(1, 2), "|a||b||c|'quoted'");
-    EXPECT_EQ(ReadBytes(folder.Path("bars_V2.srt")),
+    EXPECT_EQ(copy,
               "1\n00:00:04,000 --> 00:00:05,000\nleft | right\n\n"
               "2\n00:00:06,000 --> 00:00:07,000\n|a|\nb||c\n'quoted'\n\n"
               "3\n00:00:08,000 --> 00:00:09,000\nplain\nlines\n\n");
