@@ -57,4 +57,15 @@ std::string ReadBytes(const std::string& path) {
     return std::move(bytes).str();
 }
 
+std::string Utf16File(std::u16string_view text, bool littleEndian) {
+    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += littleEndian ? low : high;
+        bytes += littleEndian ? high : low;
+    }
+    return bytes;
+}
+
 }  // namespace testing_support

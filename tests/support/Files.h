@@ -39,4 +39,7 @@ void WriteBytes(const std::string& path, std::string_view bytes);
 // The whole file at path.
 std::string ReadBytes(const std::string& path);
 
+// The bytes of a UTF-16 file holding text, its byte order mark first.
+std::string Utf16File(std::u16string_view text, bool littleEndian);
+
 }  // namespace testing_support

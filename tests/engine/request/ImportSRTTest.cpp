@@ -391,18 +391,10 @@ TEST_F(ImportSRTTest, LeavesOutUtf8ByteOrderMarks) {
 TEST_F(ImportSRTTest, DecodesUtf16FilesToUtf8) {
     // "1", LF, "00:00:01,000 --> 00:00:02,000", LF, "é€𝄞", LF in UTF-16, both byte orders.
     const std::u16string text = u"1\n00:00:01,000 --> 00:00:02,000\n\u00E9\u20AC\U0001D11E\n";
-    std::string little = "\xFF\xFE";
-    std::string big = "\xFE\xFF";
-    for (const char16_t unit : text) {
-        little += static_cast<char>(unit & 0xFF);
-        little += static_cast<char>(unit >> 8);
-        big += static_cast<char>(unit >> 8);
-        big += static_cast<char>(unit & 0xFF);
-    }
     const std::string expected =
         "1\n00:00:04,000 --> 00:00:05,000\n\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E\n\n";
-    EXPECT_EQ(Request(little), expected);
-    EXPECT_EQ(Request(big), expected);
+    EXPECT_EQ(Request(testing_support::Utf16File(text, true)), expected);
+    EXPECT_EQ(Request(testing_support::Utf16File(text, false)), expected);
 }
 
 TEST_F(ImportSRTTest, BadUtf16IsToldNotRead) {

@@ -11,30 +11,13 @@
 
 namespace {
 
+using datatest::AllLines;
 using datatest::ReadBytes;
 using datatest::TemporaryFolder;
+using datatest::Utf16File;
 using datatest::WriteBytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-std::vector<std::string> AllLines(platform::TextInputStream& stream) {
-    std::vector<std::string> lines;
-    do {
-        lines.push_back(stream.ReadLine());
-    } while (!stream.EndOfFile());
-    return lines;
-}
-
-std::string Utf16(std::u16string_view text, bool littleEndian) {
-    std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
-    for (const char16_t unit : text) {
-        const char high = static_cast<char>(unit >> 8);
-        const char low = static_cast<char>(unit & 0xFF);
-        bytes += littleEndian ? low : high;
-        bytes += littleEndian ? high : low;
-    }
-    return bytes;
-}
 
 TEST(FolderItemTest, NameIsTheBareNameWithItsExtension) {
     EXPECT_EQ(platform::FolderItem("/a/b/movie.en.srt").Name(), "movie.en.srt");
@@ -85,7 +68,7 @@ TEST(FolderItemTest, DecodesUtf16InBothByteOrders) {
     TemporaryFolder folder;
     const std::u16string text = u"a\u00E9\r\n\u20AC\U0001F600\n";
     for (const bool little : {true, false}) {
-        WriteBytes(folder.Path("u.srt"), Utf16(text, little));
+        WriteBytes(folder.Path("u.srt"), Utf16File(text, little));
         auto stream = platform::FolderItem(folder.Path("u.srt")).OpenAsTextFile();
         ASSERT_NE(stream, nullptr);
         EXPECT_THAT(AllLines(*stream), ElementsAre("a\xC3\xA9", "\xE2\x82\xAC\xF0\x9F\x98\x80"));
@@ -99,11 +82,11 @@ TEST(FolderItemTest, RefusesBadUtf16WithItsPlace) {
                      "a\0b",
                      5),
          "odd byte count 5"},
-        {Utf16(u"ab", true) + std::string("\x00\xD8"
-                                          "c\0",
-                                          4),
+        {Utf16File(u"ab", true) + std::string("\x00\xD8"
+                                              "c\0",
+                                              4),
          "high surrogate without a low one at byte 6"},
-        {Utf16(u"a", false) + std::string("\xDC\x00", 2),
+        {Utf16File(u"a", false) + std::string("\xDC\x00", 2),
          "low surrogate without a high one at byte 4"},
         {std::string("\xFE\xFF\xD8\x00", 4), "high surrogate without a low one at byte 2"},
     };

@@ -3,17 +3,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "DataTestSupport.h"
+
 namespace {
 
 using ::testing::ElementsAre;
 
 std::vector<std::string> AllLines(std::string content) {
     platform::TextInputStream stream(std::move(content));
-    std::vector<std::string> lines;
-    do {
-        lines.push_back(stream.ReadLine());
-    } while (!stream.EndOfFile());
-    return lines;
+    return datatest::AllLines(stream);
 }
 
 TEST(TextInputStreamTest, EndsLinesAtLfCrLfAndALoneCr) {
