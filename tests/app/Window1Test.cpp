@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -22,7 +21,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -36,18 +34,20 @@
 #include "platform/ui/FrameworkRuntime.h"
 #include "platform/ui/QtDialogBackend.h"
 #include "support/EventLoop.h"
+#include "support/Files.h"
 #include "support/ModalDialogs.h"
 #include "support/ScriptedDialogs.h"
 
 namespace {
 
+using testing_support::ReadBytes;
 using testing_support::Settle;
 
-const QByteArray kTwoBlocks =
+const std::string kTwoBlocks =
     "1\n00:00:01,000 --> 00:00:04,000\nHello\nworld\n\n"
     "2\n00:00:05.500-->00:00:07.250\nIt`s fine\n\n";
 
-const QByteArray kTwoBlocksShiftedBy3 =
+const std::string kTwoBlocksShiftedBy3 =
     "1\n00:00:04,000 --> 00:00:07,000\nHello\nworld\n\n"
     "2\n00:00:08,500 --> 00:00:10,250\nIt's fine\n\n";
 
@@ -62,7 +62,6 @@ void CloseWindow(std::string_view className) {
 class Window1Test : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
         tavrel::EarlyStartup();
         platform::ui::RunFrameworkInitialization(tavrel::LateStartup);
     }
@@ -76,26 +75,17 @@ protected:
 
     tavrel::Window1& Main() { return ::Window1(); }
 
-    std::string Path(const char* name) const {
-        return QFile::encodeName(folder_.filePath(name)).toStdString();
-    }
+    std::string Path(const char* name) const { return folder_.Path(name); }
 
-    std::string Write(const char* name, const QByteArray& bytes) const {
-        QFile file(folder_.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+    std::string Write(const char* name, std::string_view bytes) const {
+        testing_support::WriteBytes(Path(name), bytes);
         return Path(name);
-    }
-
-    QByteArray Read(const std::string& path) const {
-        QFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
     }
 
     void PressTheButton() { QTest::mouseClick(Main().BevelButton1().Widget(), Qt::LeftButton); }
     void Request(const std::string& source);
 
-    QTemporaryDir folder_;
+    testing_support::TemporaryFolder folder_;
     platform::ScriptedDialogBackend dialogs_;
     testing_support::InstalledDialogs installedDialogs_{dialogs_};
 };
@@ -172,7 +162,7 @@ TEST_F(Window1Test, PressingTheButtonRunsAWholeRequest) {
 
     PressTheButton();
 
-    EXPECT_EQ(Read(target), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(ReadBytes(target), kTwoBlocksShiftedBy3);
     EXPECT_EQ(dialogs_.Launched(), std::vector<std::string>{target});
     ASSERT_EQ(dialogs_.SaveRequests().size(), 1u);
     EXPECT_EQ(dialogs_.SaveRequests()[0].proposedName, "movie_V2.srt");
@@ -180,7 +170,7 @@ TEST_F(Window1Test, PressingTheButtonRunsAWholeRequest) {
     EXPECT_TRUE(dialogs_.Messages().empty());
     EXPECT_EQ(dialogs_.BusyChanges(), (std::vector<bool>{true, false, true, false}))
         << "busy while reading and while writing, not while the save dialog is up";
-    EXPECT_EQ(Read(source), kTwoBlocks) << "the source is left as it was";
+    EXPECT_EQ(ReadBytes(source), kTwoBlocks) << "the source is left as it was";
 
     // The cue list holds the request's rows, and its view catches up in one go.
     tavrel::Window1& window = Main();
@@ -203,7 +193,7 @@ TEST_F(Window1Test, TheSecondsTypedIntoTheFieldShiftTheNextRequest) {
     dialogs_.AnswerOpen(source);
     dialogs_.AnswerSave(Path("earlier.srt"));
     PressTheButton();
-    EXPECT_EQ(Read(Path("earlier.srt")),
+    EXPECT_EQ(ReadBytes(Path("earlier.srt")),
               "1\n00:00:00,000 --> 00:00:03,000\nHello\nworld\n\n"
               "2\n00:00:04,500 --> 00:00:06,250\nIt's fine\n\n");
 
@@ -212,7 +202,7 @@ TEST_F(Window1Test, TheSecondsTypedIntoTheFieldShiftTheNextRequest) {
     dialogs_.AnswerOpen(source);
     dialogs_.AnswerSave(Path("later.srt"));
     PressTheButton();
-    EXPECT_EQ(Read(Path("later.srt")),
+    EXPECT_EQ(ReadBytes(Path("later.srt")),
               "1\n00:01:01,000 --> 00:01:04,000\nHello\nworld\n\n"
               "2\n00:01:05,500 --> 00:01:07,250\nIt's fine\n\n");
 }
@@ -290,7 +280,7 @@ TEST_F(Window1Test, ClicksDuringTheWorkAreDroppedWhileTheCursorShowsIt) {
     QCoreApplication::processEvents();
 
     EXPECT_EQ(user.OpenRequests().size(), 1u) << "the clicks during the work started nothing";
-    EXPECT_EQ(Read(Path("once.srt")), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(ReadBytes(Path("once.srt")), kTwoBlocksShiftedBy3);
     EXPECT_EQ(user.cursors, (std::vector<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
@@ -314,7 +304,7 @@ TEST_F(Window1Test, CancellingADialogShowsItsMessageAndWritesNothing) {
     PressTheButton();
     EXPECT_EQ(dialogs_.Messages(), std::vector<std::string>{"Could not write the new SRT file."});
     EXPECT_TRUE(dialogs_.Launched().empty());
-    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList{"movie.srt"});
+    EXPECT_EQ(folder_.Names(), std::vector<std::string>{"movie.srt"});
 }
 
 TEST_F(Window1Test, ABrokenFileIsReportedAndTheApplicationGoesOn) {
@@ -331,15 +321,15 @@ TEST_F(Window1Test, ABrokenFileIsReportedAndTheApplicationGoesOn) {
     dialogs_.AnswerOpen(Write("movie.srt", kTwoBlocks));
     dialogs_.AnswerSave(Path("fine.srt"));
     PressTheButton();
-    EXPECT_EQ(Read(Path("fine.srt")), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(ReadBytes(Path("fine.srt")), kTwoBlocksShiftedBy3);
 }
 
 // Many cues, each with a text of its own.
-QByteArray ManyCues(int count) {
-    QByteArray bytes;
+std::string ManyCues(int count) {
+    std::string bytes;
     for (int i = 1; i <= count; ++i) {
-        bytes += QByteArray::number(i) + "\n00:00:01,000 --> 00:00:02,000\nThe line of cue " +
-                 QByteArray::number(i) + "\n\n";
+        bytes += std::to_string(i) + "\n00:00:01,000 --> 00:00:02,000\nThe line of cue " +
+                 std::to_string(i) + "\n\n";
     }
     return bytes;
 }
@@ -371,7 +361,7 @@ TEST_F(Window1Test, ARequestThatRunsOutOfMemoryLetsGoOfItsRowsAndTheNextOneWorks
     for (const double share : {0.45, 0.7, 0.95}) {
         SCOPED_TRACE(share);
         request(small);
-        ASSERT_EQ(Read(Path("out.srt")), kTwoBlocksShiftedBy3);
+        ASSERT_EQ(ReadBytes(Path("out.srt")), kTwoBlocksShiftedBy3);
         // The Qt side of the busy state delivers the view's queued reset when the work ends (or
         // pauses for the save dialog): the view sees all rows of the file or none, never a
         // half-built cue list, which it could not take with no memory left.
@@ -401,14 +391,13 @@ TEST_F(Window1Test, ARequestThatRunsOutOfMemoryLetsGoOfItsRowsAndTheNextOneWorks
         QCoreApplication::processEvents();
         EXPECT_EQ(view->model()->rowCount(), 0);
         EXPECT_EQ(view->verticalHeader()->count(), 0);
-        EXPECT_EQ(Read(Path("out.srt")), kTwoBlocksShiftedBy3) << "the old copy is kept";
-        EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden).size(), 3)
-            << "no temporary file is left";
+        EXPECT_EQ(ReadBytes(Path("out.srt")), kTwoBlocksShiftedBy3) << "the old copy is kept";
+        EXPECT_EQ(folder_.Names().size(), 3u) << "no temporary file is left";
     }
 
     request(small);
     EXPECT_TRUE(dialogs_.Messages().empty());
-    EXPECT_EQ(Read(Path("out.srt")), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(ReadBytes(Path("out.srt")), kTwoBlocksShiftedBy3);
     EXPECT_EQ(view->model()->rowCount(), 2);
 }
 
@@ -442,7 +431,7 @@ TEST_F(Window1Test, AFinishedRequestKeepsNoMoreThanItsRows) {
     EXPECT_EQ(Main().Listbox1().ListCount(), 40000) << "the last request's rows stay";
     EXPECT_EQ(::App().textArray.Count(), 40000u);
     Request(small);
-    EXPECT_EQ(Read(Path("out.srt")), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(ReadBytes(Path("out.srt")), kTwoBlocksShiftedBy3);
     EXPECT_LT(apptest::HeldBytes() - before, 64 * 1024);
 }
 
@@ -494,7 +483,7 @@ TEST_F(Window1Test, ARequestThroughQtsOwnFileDialogs) {
 
     const QString source =
         QFile::decodeName(QByteArray::fromStdString(Write("movie.srt", kTwoBlocks)));
-    const QString target = folder_.filePath("retimed.srt");
+    const QString target = QFile::decodeName(QByteArray::fromStdString(Path("retimed.srt")));
     QString proposed;
     testing_support::WhenModal<QFileDialog>([&](QFileDialog* open) {
         testing_support::TypeFileName(open, source);
@@ -509,7 +498,7 @@ TEST_F(Window1Test, ARequestThroughQtsOwnFileDialogs) {
     QDesktopServices::unsetUrlHandler("file");
 
     EXPECT_EQ(proposed, "movie_V2.srt");
-    EXPECT_EQ(Read(QFile::encodeName(target).toStdString()), kTwoBlocksShiftedBy3);
+    EXPECT_EQ(ReadBytes(Path("retimed.srt")), kTwoBlocksShiftedBy3);
     EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(target)});
 }
 
