@@ -30,6 +30,7 @@
 
 #include "platform/ui/Picture.h"
 #include "platform/ui/QtDialogBackend.h"
+#include "support/Files.h"
 #include "support/ModalDialogs.h"
 
 namespace {
@@ -38,18 +39,24 @@ using testing_support::Accept;
 using testing_support::TypeFileName;
 using testing_support::WhenModal;
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+// A backend, and a folder of the test's own whose paths are given as the dialogs take them.
+class QtDialogBackendTest : public ::testing::Test {
+protected:
+    QString Path(const char* name) const { return QString::fromStdString(folder.Path(name)); }
+    QString FolderPath() const { return QString::fromStdString(folder.Folder().string()); }
 
-TEST(QtDialogBackendTest, OpenDialogOffersSrtFilesAndReturnsTheTypedFile) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString srt = folder.filePath("movie.en.srt");
-    WriteFile(srt, "1\n00:00:01,000 --> 00:00:02,000\nHi\n\n");
+    // Writes bytes as the whole file name in the folder; gives back its path.
+    QString Write(const char* name, std::string_view bytes) const {
+        testing_support::WriteBytes(folder.Path(name), bytes);
+        return Path(name);
+    }
+
+    testing_support::TemporaryFolder folder;
     platform::ui::QtDialogBackend backend;
+};
+
+TEST_F(QtDialogBackendTest, OpenDialogOffersSrtFilesAndReturnsTheTypedFile) {
+    const QString srt = Write("movie.en.srt", "1\n00:00:01,000 --> 00:00:02,000\nHi\n\n");
 
     QStringList filters;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
@@ -62,18 +69,14 @@ TEST(QtDialogBackendTest, OpenDialogOffersSrtFilesAndReturnsTheTypedFile) {
     ASSERT_EQ(filters.size(), 2);
     EXPECT_EQ(filters[0], "SRT subtitle files (*.srt)");
     EXPECT_EQ(filters[1], "All files (*)");
-    EXPECT_EQ(backend.LastFolder(), QDir(folder.path()).absolutePath());
+    EXPECT_EQ(backend.LastFolder(), QDir(FolderPath()).absolutePath());
 
     WhenModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
     EXPECT_FALSE(backend.ChooseFileToOpen("text/srt").has_value()) << "cancel gives no file";
 }
 
-TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeReplacing) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString srt = folder.filePath("movie.srt");
-    WriteFile(srt, "x");
-    platform::ui::QtDialogBackend backend;
+TEST_F(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeReplacing) {
+    const QString srt = Write("movie.srt", "x");
     WhenModal<QFileDialog>([&](QFileDialog* dialog) { TypeFileName(dialog, srt); });
     ASSERT_TRUE(backend.ChooseFileToOpen("text/srt").has_value());
 
@@ -87,14 +90,13 @@ TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeR
     });
     const auto saved = backend.ChooseFileToSave("text/srt", "movie_V2.srt");
     EXPECT_EQ(proposed, "movie_V2.srt");
-    EXPECT_EQ(shownFolder, QDir(folder.path()).absolutePath());
+    EXPECT_EQ(shownFolder, QDir(FolderPath()).absolutePath());
     ASSERT_TRUE(saved.has_value());
-    EXPECT_EQ(QFile::decodeName(QByteArray::fromStdString(*saved)),
-              folder.filePath("movie_V2.srt"));
+    EXPECT_EQ(QFile::decodeName(QByteArray::fromStdString(*saved)), Path("movie_V2.srt"));
 
     // An existing name: the dialog asks; "No" keeps the dialog open, and cancelling it gives
     // no file.
-    WriteFile(folder.filePath("movie_V2.srt"), "old");
+    Write("movie_V2.srt", "old");
     QString question;
     Qt::TextFormat questionFormat = Qt::AutoText;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
@@ -118,14 +120,10 @@ TEST(QtDialogBackendTest, SaveDialogProposesTheNameInTheLastFolderAndAsksBeforeR
     EXPECT_TRUE(backend.ChooseFileToSave("text/srt", "movie_V2.srt").has_value());
 }
 
-TEST(QtDialogBackendTest, ATypedNameIsTakenAsShownQuotesAndAll) {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const QString source = folder.filePath("quote\"s'.srt");
-    const QString target = folder.filePath("quote\"s'_V2.srt");
-    WriteFile(source, "x");
-    WriteFile(folder.filePath("s'.srt"), "a file Qt's reading of the quotes would choose");
-    platform::ui::QtDialogBackend backend;
+TEST_F(QtDialogBackendTest, ATypedNameIsTakenAsShownQuotesAndAll) {
+    const QString source = Write("quote\"s'.srt", "x");
+    const QString target = Path("quote\"s'_V2.srt");
+    Write("s'.srt", "a file Qt's reading of the quotes would choose");
     auto decoded = [](const std::optional<std::string>& path) {
         return path ? QFile::decodeName(QByteArray::fromStdString(*path)).toStdString() : "(none)";
     };
@@ -142,7 +140,7 @@ TEST(QtDialogBackendTest, ATypedNameIsTakenAsShownQuotesAndAll) {
     EXPECT_EQ(proposed, "quote\"s'_V2.srt");
 
     // Once it exists, the dialog asks before it is replaced.
-    WriteFile(target, "old");
+    Write("quote\"s'_V2.srt", "old");
     QString question;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
         WhenModal<QMessageBox>([&](QMessageBox* box) {
@@ -155,7 +153,7 @@ TEST(QtDialogBackendTest, ATypedNameIsTakenAsShownQuotesAndAll) {
     EXPECT_TRUE(question.contains("quote\"s'_V2.srt")) << question.toStdString();
 }
 
-TEST(QtDialogBackendTest, TheDialogsTellFilesByNameSoThatNoFolderHangsThem) {
+TEST_F(QtDialogBackendTest, TheDialogsTellFilesByNameSoThatNoFolderHangsThem) {
     // Reading /proc/kmsg to learn its type may never return: a dialog that does so ends the
     // test process instead of hanging it.
     std::promise<void> finished;
@@ -165,13 +163,10 @@ TEST(QtDialogBackendTest, TheDialogsTellFilesByNameSoThatNoFolderHangsThem) {
             std::_Exit(1);
         }
     });
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    WriteFile(folder.filePath("blob"), "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
-    platform::ui::QtDialogBackend backend;
+    Write("blob", "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
     QString blobType;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
-        blobType = dialog->iconProvider()->type(QFileInfo(folder.filePath("blob")));
+        blobType = dialog->iconProvider()->type(QFileInfo(Path("blob")));
         dialog->setDirectory(QStringLiteral("/proc"));
         auto* model = dialog->findChild<QFileSystemModel*>();
         QString kmsgType;
@@ -190,8 +185,7 @@ TEST(QtDialogBackendTest, TheDialogsTellFilesByNameSoThatNoFolderHangsThem) {
     EXPECT_FALSE(blobType.contains("PDF")) << "told by its content: " << blobType.toStdString();
 }
 
-TEST(QtDialogBackendTest, MessageBoxShowsPlainTextThatFitsTheScreen) {
-    platform::ui::QtDialogBackend backend;
+TEST_F(QtDialogBackendTest, MessageBoxShowsPlainTextThatFitsTheScreen) {
     const QString longPath = "/home/user/" + QString(5000, u'x') + "/movie.srt";
     const QString texts[] = {"Could not load file.", "Could not read <b>bad.srt</b>.\nLine 2",
                              "Could not load file.\n" + longPath};
@@ -235,19 +229,16 @@ public slots:
 
 namespace {
 
-TEST(QtDialogBackendTest, LauncherAndBrowserGoThroughDesktopServices) {
+TEST_F(QtDialogBackendTest, LauncherAndBrowserGoThroughDesktopServices) {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "Catch");
     QDesktopServices::setUrlHandler("file", &catcher, "Catch");
-    platform::ui::QtDialogBackend backend;
     EXPECT_TRUE(backend.OpenUrl("https://example.org/tools"));
     EXPECT_FALSE(backend.OpenUrl("not a url")) << "a text without a scheme opens nothing";
 
-    QTemporaryDir folder;
-    const QString file = folder.filePath("movie_V2.srt");
-    WriteFile(file, "1\n");
-    EXPECT_TRUE(backend.OpenInDefaultApplication(QFile::encodeName(file).toStdString()));
-    EXPECT_FALSE(backend.OpenInDefaultApplication(folder.filePath("gone.srt").toStdString()));
+    const QString file = Write("movie_V2.srt", "1\n");
+    EXPECT_TRUE(backend.OpenInDefaultApplication(folder.Path("movie_V2.srt")));
+    EXPECT_FALSE(backend.OpenInDefaultApplication(folder.Path("gone.srt")));
     QDesktopServices::unsetUrlHandler("https");
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_EQ(catcher.urls.size(), 2);
