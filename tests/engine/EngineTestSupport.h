@@ -12,6 +12,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/AppProperties.h"
 #include "engine/EngineHost.h"
@@ -78,6 +79,24 @@ protected:
     std::string Row(std::int64_t row) {
         return host.cueList.Cell(row, 0) + " | " + host.cueList.Cell(row, 1) + " | " +
                host.cueList.Cell(row, 2);
+    }
+
+    // Every row of the cue list as Row gives it.
+    std::vector<std::string> Rows() {
+        std::vector<std::string> rows;
+        for (std::int64_t row = 0; row < host.cueList.ListCount(); ++row) {
+            rows.push_back(Row(row));
+        }
+        return rows;
+    }
+
+    // The cells of column in every row of the cue list.
+    std::vector<std::string> Column(int column) {
+        std::vector<std::string> cells;
+        for (std::int64_t row = 0; row < host.cueList.ListCount(); ++row) {
+            cells.push_back(host.cueList.Cell(row, column));
+        }
+        return cells;
     }
 
     TestHost host;

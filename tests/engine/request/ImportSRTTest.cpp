@@ -41,9 +41,7 @@ TEST_F(ImportSRTTest, ReadsTheTwoBlockExampleIntoTheCueList) {
         "1\n00:00:01,000 --> 00:00:04,000\nHello\nworld\n\n"
         "2\n00:00:05.500-->00:00:07.250\nIt`s fine\n\n\n");
 
-    ASSERT_EQ(host.cueList.ListCount(), 2);
-    EXPECT_EQ(Row(0), "4.000 | 7.000 | Hello|world");
-    EXPECT_EQ(Row(1), "8.500 | 10.250 | It's fine");
+    ASSERT_THAT(Rows(), ElementsAre("4.000 | 7.000 | Hello|world", "8.500 | 10.250 | It's fine"));
     EXPECT_TRUE(host.cueList.Selected(0));
     EXPECT_TRUE(host.cueList.Selected(1));
     EXPECT_EQ(host.app.lineBreakSymbol, "|");
@@ -63,10 +61,9 @@ TEST_F(ImportSRTTest, SkipsEmptyLinesAndNeedsNoneBetweenBlocks) {
     Request(
         "\n\n\n1\n00:00:01,000 --> 00:00:02,000\nA\n\n\nB\n2\n00:00:03,000 --> 00:00:04,000\n"
         "3\n00:00:05,000 --> 00:00:06,000\nC\n\n\n\n");
-    ASSERT_EQ(host.cueList.ListCount(), 3);
-    EXPECT_EQ(Row(0), "4.000 | 5.000 | A|B");
-    EXPECT_EQ(Row(1), "6.000 | 7.000 | ");  // a block without text lines
-    EXPECT_EQ(Row(2), "8.000 | 9.000 | C");
+    // The second block has no text lines.
+    ASSERT_THAT(Rows(),
+                ElementsAre("4.000 | 5.000 | A|B", "6.000 | 7.000 | ", "8.000 | 9.000 | C"));
 }
 
 TEST_F(ImportSRTTest, BlanksBetweenThePartsOfATimecodeVanish) {
@@ -116,8 +113,7 @@ TEST_F(ImportSRTTest, TwoRequestsInOneRunKeepTheLineBreakSymbolButNothingElse) {
     EXPECT_EQ(host.app.textArray.Count(), 2u);
 
     const std::string second = Request("1\n00:00:10,000 --> 00:00:11,000\nx|y\n", "other.en.srt");
-    ASSERT_EQ(host.cueList.ListCount(), 1);
-    EXPECT_EQ(Row(0), "13.000 | 14.000 | x|y");
+    ASSERT_THAT(Rows(), ElementsAre("13.000 | 14.000 | x|y"));
     EXPECT_EQ(host.app.lineBreakSymbol, "|");
     EXPECT_THAT(host.app.startTimeArray.Items(), ElementsAre("00:00:13,000"));
     EXPECT_THAT(host.app.textArray.Items(), ElementsAre("x|y"));
@@ -137,10 +133,7 @@ TEST_F(ImportSRTTest, SubtitleThatReadsJustANumberIsKept) {
     const std::string written = Request(
         "1\n00:00:01,000 --> 00:00:02,000\n2\n\n2\n00:00:03,000 --> 00:00:04,000\n3\n\n"
         "3\n00:00:05,000 --> 00:00:06,000\nCount: 3\n2\n");
-    ASSERT_EQ(host.cueList.ListCount(), 3);
-    EXPECT_EQ(host.cueList.Cell(0, 2), "2");
-    EXPECT_EQ(host.cueList.Cell(1, 2), "3");
-    EXPECT_EQ(host.cueList.Cell(2, 2), "Count: 3|2");
+    ASSERT_THAT(Column(2), ElementsAre("2", "3", "Count: 3|2"));
     EXPECT_EQ(written,
               "1\n00:00:04,000 --> 00:00:05,000\n2\n\n"
               "2\n00:00:06,000 --> 00:00:07,000\n3\n\n"
@@ -181,11 +174,7 @@ TEST_F(ImportSRTTest, AnyNumberingIsTakenForIndexLines) {
     const std::string written = Request(
         "0\n00:00:01,000 --> 00:00:02,000\nA\n\n7\n00:00:03,000 --> 00:00:04,000\nB\n\n"
         " 007 \n00:00:05,000 --> 00:00:06,000\nC\n\n\t12\t\n00:00:07,000 --> 00:00:08,000\nD\n");
-    ASSERT_EQ(host.cueList.ListCount(), 4);
-    EXPECT_EQ(host.cueList.Cell(0, 2), "A");
-    EXPECT_EQ(host.cueList.Cell(1, 2), "B");
-    EXPECT_EQ(host.cueList.Cell(2, 2), "C");
-    EXPECT_EQ(host.cueList.Cell(3, 2), "D");
+    ASSERT_THAT(Column(2), ElementsAre("A", "B", "C", "D"));
     EXPECT_THAT(written, StartsWith("1\n00:00:04,000 --> 00:00:05,000\nA\n\n2\n"));
     EXPECT_THAT(written, HasSubstr("\n\n4\n00:00:10,000 --> 00:00:11,000\nD\n\n"));
 }
@@ -194,10 +183,8 @@ TEST_F(ImportSRTTest, IndexLinesAreOptionalTheFirstBlockIncluded) {
     const std::string written = Request(
         "00:00:01,000 --> 00:00:02,000\nA\n\n00:00:03,000 --> 00:00:04,000\nB\nC\n"
         "00:00:05,000 --> 00:00:06,000\n\n");
-    ASSERT_EQ(host.cueList.ListCount(), 3);
-    EXPECT_EQ(Row(0), "4.000 | 5.000 | A");
-    EXPECT_EQ(Row(1), "6.000 | 7.000 | B|C");
-    EXPECT_EQ(Row(2), "8.000 | 9.000 | ");
+    ASSERT_THAT(Rows(),
+                ElementsAre("4.000 | 5.000 | A", "6.000 | 7.000 | B|C", "8.000 | 9.000 | "));
     EXPECT_EQ(written,
               "1\n00:00:04,000 --> 00:00:05,000\nA\n\n"
               "2\n00:00:06,000 --> 00:00:07,000\nB\nC\n\n"
@@ -319,9 +306,7 @@ TEST_F(ImportSRTTest, StartWithoutItsFieldsIsRefusedAfterTheRowsBeforeIt) {
               "Could not read the SRT file \"bad.srt\".\nLine 7: expected the start time as "
               "HH:MM:SS,mmm (such as 00:00:01,000), found \"01\".");
     // The rows before the failing block stay, the failing one as far as it was filled.
-    ASSERT_EQ(host.cueList.ListCount(), 2);
-    EXPECT_EQ(Row(0), "4.000 | 5.000 | A`|B");
-    EXPECT_EQ(Row(1), " |  | ");
+    ASSERT_THAT(Rows(), ElementsAre("4.000 | 5.000 | A`|B", " |  | "));
     EXPECT_EQ(host.app.lineBreakSymbol, "|");
 }
 
@@ -346,8 +331,7 @@ TEST_F(ImportSRTTest, RefusedTimecodeStillLetsTheWholeFileSetTheLineBreakSymbol)
     RefusedRequest(
         "1\n00:00:01:00 --> 00:00:02,000\nA\n\n2\n00:00:03,000 --> 00:00:04,000\nB\nC\n");
     EXPECT_EQ(host.app.lineBreakSymbol, "|");
-    ASSERT_EQ(host.cueList.ListCount(), 1);
-    EXPECT_EQ(Row(0), " |  | ");
+    ASSERT_THAT(Rows(), ElementsAre(" |  | "));
 }
 
 TEST_F(ImportSRTTest, LinesOfBlanksAreTextAndAreKept) {
