@@ -29,9 +29,11 @@ namespace enginetest {
 using TestHost = testing_support::StandaloneHost;
 
 using testing_support::InstalledDialogs;
+using testing_support::ModeOf;
 using testing_support::NamesIn;
 using testing_support::ReadBytes;
 using testing_support::TemporaryFolder;
+using testing_support::TypeOf;
 using testing_support::WriteBytes;
 
 // A time in whole milliseconds in its plain SRT form: hours in two digits or more, "," before

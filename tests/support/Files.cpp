@@ -1,6 +1,7 @@
 #include "support/Files.h"
 
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -55,6 +56,16 @@ std::string ReadBytes(const std::string& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return std::move(bytes).str();
+}
+
+mode_t TypeOf(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : ~mode_t{0};
 }
 
 std::string Utf16File(std::u16string_view text, bool littleEndian) {

@@ -3,6 +3,8 @@
 // Files for tests: a temporary folder of a test's own, and whole files written and read as bytes.
 // Each fails loudly, with an exception, rather than leave a test looking at the wrong file.
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -38,6 +40,13 @@ void WriteBytes(const std::string& path, std::string_view bytes);
 
 // The whole file at path.
 std::string ReadBytes(const std::string& path);
+
+// The type bits (S_IFMT) of what is at path, a link not followed; 0 when nothing is there.
+mode_t TypeOf(const std::string& path);
+
+// The permission bits (07777) of the file at path, a link followed; all bits set when nothing
+// is there.
+mode_t ModeOf(const std::string& path);
 
 // The bytes of a UTF-16 file holding text, its byte order mark first.
 std::string Utf16File(std::u16string_view text, bool littleEndian);

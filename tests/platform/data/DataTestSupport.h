@@ -10,8 +10,10 @@
 namespace datatest {
 
 using testing_support::InstalledDialogs;
+using testing_support::ModeOf;
 using testing_support::ReadBytes;
 using testing_support::TemporaryFolder;
+using testing_support::TypeOf;
 using testing_support::Utf16File;
 using testing_support::WriteBytes;
 

@@ -14,8 +14,10 @@
 
 namespace {
 
+using datatest::ModeOf;
 using datatest::ReadBytes;
 using datatest::TemporaryFolder;
+using datatest::TypeOf;
 using datatest::WriteBytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -75,17 +77,14 @@ TEST(TextOutputStreamTest, NewFilesGetTheUsualModeAndReplacedFilesKeepTheirs) {
     ASSERT_NE(fresh, nullptr);
     ASSERT_TRUE(fresh->Close());
     ::umask(mask);
-    struct stat info {};
-    ASSERT_EQ(::stat(folder.Path("new.srt").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0644u);
+    EXPECT_EQ(ModeOf(folder.Path("new.srt")), 0644u);
 
     WriteBytes(folder.Path("old.srt"), "x");
     ::chmod(folder.Path("old.srt").c_str(), 0600);
     auto replaced = platform::FolderItem(folder.Path("old.srt")).CreateTextFile();
     ASSERT_NE(replaced, nullptr);
     ASSERT_TRUE(replaced->Close());
-    ASSERT_EQ(::stat(folder.Path("old.srt").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+    EXPECT_EQ(ModeOf(folder.Path("old.srt")), 0600u);
 }
 
 TEST(TextOutputStreamTest, ALinkStaysALinkAndItsFileIsReplaced) {
@@ -96,9 +95,7 @@ TEST(TextOutputStreamTest, ALinkStaysALinkAndItsFileIsReplaced) {
     ASSERT_NE(stream, nullptr);
     stream->Write("new");
     ASSERT_TRUE(stream->Close());
-    struct stat info {};
-    ASSERT_EQ(::lstat(folder.Path("link.srt").c_str(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(TypeOf(folder.Path("link.srt")), S_IFLNK);
     EXPECT_EQ(ReadBytes(folder.Path("real.srt")), "new");
 }
 
@@ -142,13 +139,9 @@ TEST(TextOutputStreamTest, LeavesWhatIsNotAWritablePlainFileAsItWas) {
         EXPECT_EQ(file.CreateTextFile(), nullptr);
         EXPECT_EQ(file.LastError(), "Cannot write \"" + path + "\": " + reason + ".");
     }
-    struct stat info {};
-    ASSERT_EQ(::lstat(folder.Path("pipe.srt").c_str(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    ASSERT_EQ(::lstat(folder.Path("to-pipe.srt").c_str(), &info), 0);
-    EXPECT_TRUE(S_ISLNK(info.st_mode));
-    ASSERT_EQ(::lstat(folder.Path("locked.srt").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_EQ(TypeOf(folder.Path("pipe.srt")), S_IFIFO);
+    EXPECT_EQ(TypeOf(folder.Path("to-pipe.srt")), S_IFLNK);
+    EXPECT_EQ(ModeOf(folder.Path("locked.srt")), 0444u);
     EXPECT_EQ(ReadBytes(folder.Path("locked.srt")), "kept");
     EXPECT_THAT(folder.Names(), ElementsAre("locked.srt", "pipe.srt", "to-pipe.srt"));
 }
@@ -162,9 +155,7 @@ TEST(TextOutputStreamTest, APipeThatTookTheTargetsPlaceIsNotReplaced) {
     EXPECT_FALSE(stream->Close());
     EXPECT_EQ(stream->ErrorMessage(),
               "Cannot replace \"" + folder.Path("late.srt") + "\": it is a pipe, not a file.");
-    struct stat info {};
-    ASSERT_EQ(::lstat(folder.Path("late.srt").c_str(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(TypeOf(folder.Path("late.srt")), S_IFIFO);
     EXPECT_THAT(folder.Names(), ElementsAre("late.srt"));
 }
 
