@@ -83,7 +83,7 @@ protected:
     }
 
     void PressTheButton() { QTest::mouseClick(Main().BevelButton1().Widget(), Qt::LeftButton); }
-    void Request(const std::string& source);
+    void Request(const std::string& source, const char* target = "out.srt");
 
     testing_support::TemporaryFolder folder_;
     platform::ScriptedDialogBackend dialogs_;
@@ -190,18 +190,14 @@ TEST_F(Window1Test, TheSecondsTypedIntoTheFieldShiftTheNextRequest) {
     EXPECT_EQ(Main().TextField1().Text(), "-1");
 
     const std::string source = Write("movie.srt", kTwoBlocks);
-    dialogs_.AnswerOpen(source);
-    dialogs_.AnswerSave(Path("earlier.srt"));
-    PressTheButton();
+    Request(source, "earlier.srt");
     EXPECT_EQ(ReadBytes(Path("earlier.srt")),
               "1\n00:00:00,000 --> 00:00:03,000\nHello\nworld\n\n"
               "2\n00:00:04,500 --> 00:00:06,250\nIt's fine\n\n");
 
     field->selectAll();
     QTest::keyClicks(field, "60");
-    dialogs_.AnswerOpen(source);
-    dialogs_.AnswerSave(Path("later.srt"));
-    PressTheButton();
+    Request(source, "later.srt");
     EXPECT_EQ(ReadBytes(Path("later.srt")),
               "1\n00:01:01,000 --> 00:01:04,000\nHello\nworld\n\n"
               "2\n00:01:05,500 --> 00:01:07,250\nIt's fine\n\n");
@@ -317,10 +313,7 @@ TEST_F(Window1Test, ABrokenFileIsReportedAndTheApplicationGoesOn) {
     EXPECT_TRUE(dialogs_.SaveRequests().empty()) << "nothing is written";
 
     // The window is still there and the next request runs.
-    dialogs_.ClearRecords();
-    dialogs_.AnswerOpen(Write("movie.srt", kTwoBlocks));
-    dialogs_.AnswerSave(Path("fine.srt"));
-    PressTheButton();
+    Request(Write("movie.srt", kTwoBlocks), "fine.srt");
     EXPECT_EQ(ReadBytes(Path("fine.srt")), kTwoBlocksShiftedBy3);
 }
 
@@ -334,11 +327,12 @@ std::string ManyCues(int count) {
     return bytes;
 }
 
-// Runs one request on source through the button, saving to out.srt, and lets the view catch up.
-void Window1Test::Request(const std::string& source) {
+// Runs one request on source through the button, saving to target in the test's folder, and
+// lets the view catch up.
+void Window1Test::Request(const std::string& source, const char* target) {
     dialogs_.ClearRecords();
     dialogs_.AnswerOpen(source);
-    dialogs_.AnswerSave(Path("out.srt"));
+    dialogs_.AnswerSave(Path(target));
     PressTheButton();
     QCoreApplication::processEvents();
 }
@@ -350,17 +344,16 @@ TEST_F(Window1Test, ARequestThatRunsOutOfMemoryLetsGoOfItsRowsAndTheNextOneWorks
     const std::string big = Write("big.srt", ManyCues(40000));
     const std::string small = Write("small.srt", kTwoBlocks);
     const QTableView* view = Main().Listbox1().QtView();
-    const auto request = [this](const std::string& source) { Request(source); };
 
-    request(small);
+    Request(small);
     apptest::ResetPeak();
-    request(big);
+    Request(big);
     const auto whole = static_cast<double>(apptest::PeakGrowth());
     ASSERT_EQ(dialogs_.Launched().size(), 1u);
 
     for (const double share : {0.45, 0.7, 0.95}) {
         SCOPED_TRACE(share);
-        request(small);
+        Request(small);
         ASSERT_EQ(ReadBytes(Path("out.srt")), kTwoBlocksShiftedBy3);
         // The Qt side of the busy state delivers the view's queued reset when the work ends (or
         // pauses for the save dialog): the view sees all rows of the file or none, never a
@@ -395,7 +388,7 @@ TEST_F(Window1Test, ARequestThatRunsOutOfMemoryLetsGoOfItsRowsAndTheNextOneWorks
         EXPECT_EQ(folder_.Names().size(), 3u) << "no temporary file is left";
     }
 
-    request(small);
+    Request(small);
     EXPECT_TRUE(dialogs_.Messages().empty());
     EXPECT_EQ(ReadBytes(Path("out.srt")), kTwoBlocksShiftedBy3);
     EXPECT_EQ(view->model()->rowCount(), 2);
