@@ -31,8 +31,7 @@ TEST(ListboxViewTest, ManyChangesCostTheViewOneReset) {
     listbox.ColumnCount(3);
     listbox.Width(445);
     listbox.Height(200);
-    window->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Frame()));
+    ASSERT_TRUE(uitest::Shown(*window));
     uitest::Settle();
     QSignalSpy resets(&listbox.Model(), &QAbstractItemModel::modelReset);
 

@@ -115,8 +115,7 @@ TEST(MenuBarViewTest, ContentAreaKeepsItsSizeBelowTheMenuBar) {
     window->Width(400);
     window->Height(359);
     window->Resizeable(false);
-    window->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Frame()));
+    ASSERT_TRUE(uitest::Shown(*window));
     EXPECT_EQ(window->ContentArea()->size(), QSize(400, 359));
     EXPECT_GT(window->QtMenuBar()->height(), 0);
 }
@@ -143,9 +142,7 @@ TEST(MenuBarViewTest, QuitEndsTheEventLoop) {
 TEST(MenuBarViewTest, EditItemsActOnTheFocusedFieldAsItAllows) {
     auto window = uitest::BuiltWindow();
     window->MenuBar(SmallBar());
-    auto& field = uitest::Added<platform::ui::TextField>(*window, "TextField1");
-    field.Width(120);
-    field.Height(22);
+    auto& field = uitest::Added<platform::ui::TextField>(*window, "TextField1", 120, 22);
     field.Text("hello");
     window->Show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window->Frame()));

@@ -3,6 +3,7 @@
 // Helpers for the window-layer tests: property lists written as readable source and a window
 // class whose events tests can watch; the shared test support besides.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -68,6 +69,21 @@ inline std::shared_ptr<TestWindow> BuiltWindow() {
 template <class C>
 C& Added(platform::ui::Window& window, std::string name) {
     return static_cast<C&>(window.AddControl(std::move(name), window.NewControl<C>()));
+}
+
+// The same, of the given size.
+template <class C>
+C& Added(platform::ui::Window& window, std::string name, std::int64_t width, std::int64_t height) {
+    C& control = Added<C>(window, std::move(name));
+    control.Width(width);
+    control.Height(height);
+    return control;
+}
+
+// Shows window; whether the window system then shows it too.
+inline bool Shown(platform::ui::Window& window) {
+    window.Show();
+    return QTest::qWaitForWindowExposed(window.Frame());
 }
 
 }  // namespace uitest

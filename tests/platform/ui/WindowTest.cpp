@@ -93,9 +93,7 @@ TEST(WindowTest, TabReachesOnlyTheControlsTheUserCanSee) {
         << "a window grown over the control lets Tab reach it";
 
     // A button that takes no focus on a click is still reached by Tab.
-    auto& button = uitest::Added<platform::ui::BevelButton>(*window, "button");
-    button.Width(40);
-    button.Height(20);
+    auto& button = uitest::Added<platform::ui::BevelButton>(*window, "button", 40, 20);
     button.AcceptFocus(false);
     EXPECT_EQ(button.Widget()->focusPolicy(), Qt::TabFocus);
     auto& logo = uitest::Added<platform::ui::Canvas>(*window, "logo");
@@ -125,8 +123,7 @@ TEST(WindowTest, ImplicitWindowIsBuiltOnceAndForgottenWhenClosed) {
 
 TEST(WindowTest, ClosingByTheUserRemovesTheWindow) {
     TestWindow& window = ImplicitWindow<TestWindow>("Test.UserClosed");
-    window.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Frame()));
+    ASSERT_TRUE(uitest::Shown(window));
     window.Frame()->close();  // as the title bar's close button does
     EXPECT_EQ(GetImplicitWindow("Test.UserClosed"), nullptr);
     EXPECT_FALSE(window.IsOpen());
@@ -136,17 +133,14 @@ TEST(WindowTest, ClosingByTheUserRemovesTheWindow) {
 TEST(WindowTest, AWindowClosedFromItsOwnButtonOutlivesTheHandler) {
     CountedWindow::alive = 0;
     CountedWindow& window = ImplicitWindow<CountedWindow>("Test.SelfClosing");
-    auto& button = uitest::Added<platform::ui::PushButton>(window, "PushButton1");
-    button.Width(80);
-    button.Height(20);
+    auto& button = uitest::Added<platform::ui::PushButton>(window, "PushButton1", 80, 20);
     std::string seenAfterClose;
     button.AddEventHandler("Action", [&] {
         ImplicitWindow<CountedWindow>("Test.SelfClosing").Close();
         // The window and its controls are still there while this handler runs.
         seenAfterClose = window.ControlByName("PushButton1")->Name();
     });
-    window.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Frame()));
+    ASSERT_TRUE(uitest::Shown(window));
     QTest::mouseClick(button.QtButton(), Qt::LeftButton);
     EXPECT_EQ(seenAfterClose, "PushButton1");
     EXPECT_EQ(GetImplicitWindow("Test.SelfClosing"), nullptr);
@@ -157,9 +151,7 @@ TEST(WindowTest, AWindowClosedFromItsOwnButtonOutlivesTheHandler) {
 TEST(WindowTest, ExceptionFromAHandlerIsReportedAndTheApplicationGoesOn) {
     uitest::ScriptedDialogs dialogs;
     auto window = uitest::BuiltWindow();
-    auto& button = uitest::Added<platform::ui::BevelButton>(*window, "BevelButton1");
-    button.Width(174);
-    button.Height(22);
+    auto& button = uitest::Added<platform::ui::BevelButton>(*window, "BevelButton1", 174, 22);
     int presses = 0;
     button.AddEventHandler("Action", [&] {
         ++presses;
@@ -167,8 +159,7 @@ TEST(WindowTest, ExceptionFromAHandlerIsReportedAndTheApplicationGoesOn) {
             throw platform::OutOfBoundsException("Row 7 does not exist.");
         }
     });
-    window->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Frame()));
+    ASSERT_TRUE(uitest::Shown(*window));
     QTest::mouseClick(button.QtButton(), Qt::LeftButton);
     ASSERT_EQ(dialogs.backend.Messages().size(), 1U);
     EXPECT_NE(dialogs.backend.Messages()[0].find("Row 7 does not exist."), std::string::npos);
@@ -180,9 +171,7 @@ TEST(WindowTest, ExceptionFromAHandlerIsReportedAndTheApplicationGoesOn) {
 TEST(WindowTest, MouseDownPassesThePointAndReturnsTheHandlersResult) {
     uitest::ScriptedDialogs dialogs;
     auto window = uitest::BuiltWindow();
-    auto& box = uitest::Added<platform::ui::Rectangle>(*window, "Rectangle1");
-    box.Width(100);
-    box.Height(50);
+    auto& box = uitest::Added<platform::ui::Rectangle>(*window, "Rectangle1", 100, 50);
     std::int64_t seenX = -1;
     std::int64_t seenY = -1;
     box.AddEventHandler("MouseDown", [&](std::int64_t x, std::int64_t y) {
@@ -190,8 +179,7 @@ TEST(WindowTest, MouseDownPassesThePointAndReturnsTheHandlersResult) {
         seenY = y;
         return true;
     });
-    window->Show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Frame()));
+    ASSERT_TRUE(uitest::Shown(*window));
     QTest::mouseClick(box.Widget(), Qt::LeftButton, {}, QPoint(30, 12));
     EXPECT_EQ(seenX, 30);
     EXPECT_EQ(seenY, 12);
