@@ -9,13 +9,9 @@
 #include "DataTestSupport.h"
 #include "platform/data/ScriptedDialogBackend.h"
 
+namespace datatest {
 namespace {
 
-using datatest::AllLines;
-using datatest::ReadBytes;
-using datatest::TemporaryFolder;
-using datatest::Utf16File;
-using datatest::WriteBytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
@@ -102,7 +98,7 @@ TEST(FolderItemTest, RefusesBadUtf16WithItsPlace) {
 TEST(FolderItemTest, LaunchHandsTheFileToTheBackend) {
     platform::ScriptedDialogBackend dialogs;
     {
-        datatest::InstalledDialogs installed(dialogs);
+        InstalledDialogs installed(dialogs);
         EXPECT_TRUE(platform::FolderItem("/x/y.srt").Launch(true));
         dialogs.LaunchSucceeds(false);
         EXPECT_FALSE(platform::FolderItem("/x/z.srt").Launch(true));
@@ -111,3 +107,4 @@ TEST(FolderItemTest, LaunchHandsTheFileToTheBackend) {
 }
 
 }  // namespace
+}  // namespace datatest

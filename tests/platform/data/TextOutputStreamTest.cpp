@@ -12,13 +12,9 @@
 #include "DataTestSupport.h"
 #include "platform/data/FolderItem.h"
 
+namespace datatest {
 namespace {
 
-using datatest::ModeOf;
-using datatest::ReadBytes;
-using datatest::TemporaryFolder;
-using datatest::TypeOf;
-using datatest::WriteBytes;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -256,3 +252,4 @@ TEST(TextOutputStreamTest, TheSignalsGetTheirDispositionsBackAfterAWrite) {
 }
 
 }  // namespace
+}  // namespace datatest
