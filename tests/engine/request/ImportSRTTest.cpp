@@ -24,8 +24,9 @@ protected:
         return Import(content, name, "out.srt");
     }
 
-    // Runs a request on a file the reader must refuse; gives back the one message shown.
+    // Runs a request on a file the reader must refuse; gives back the one message it showed.
     std::string RefusedRequest(std::string_view content, const std::string& name = "bad.srt") {
+        dialogs.ClearRecords();
         WriteBytes(folder.Path(name), content);
         dialogs.AnswerOpen(folder.Path(name));
         engine::ImportSRT(host);
@@ -222,7 +223,6 @@ TEST_F(ImportSRTTest, TimesTooLargeToComputeToTheMillisecondAreRefused) {
         {"00:00:01,000 --> 5000000000:00:00,123", "Line 2: the end time \"5000000000:00:00,123\""},
     };
     for (const auto& [timecodes, expected] : cases) {
-        dialogs.ClearRecords();
         EXPECT_EQ(RefusedRequest("1\n" + timecodes + "\nA\n"),
                   "Could not read the SRT file \"bad.srt\".\n" + expected +
                       " with the offset added is too large: times must stay below 1000000000 "
@@ -267,7 +267,6 @@ TEST_F(ImportSRTTest, TextBeforeTheFirstTimecodeLineIsRefused) {
         {std::string("\0\x01\tA\x7F\n", 6), "Line 1: " + kFirst + "\"\\0\\x01\\tA\\x7F\"."},
     };
     for (const auto& [content, expected] : cases) {
-        dialogs.ClearRecords();
         EXPECT_EQ(RefusedRequest(content), "Could not read the SRT file \"bad.srt\".\n" + expected);
         EXPECT_EQ(host.cueList.ListCount(), 0);
     }
@@ -292,7 +291,6 @@ TEST_F(ImportSRTTest, FileWithoutATimecodeLineIsRefusedAndNoCopyReplaced) {
         {std::string(4096, '\0'), "Line 1: " + kFirst + "\"" + sixtyNuls + "...\"."},
     };
     for (const auto& [content, expected] : cases) {
-        dialogs.ClearRecords();
         EXPECT_EQ(RefusedRequest(content), "Could not read the SRT file \"bad.srt\".\n" + expected);
         EXPECT_EQ(host.cueList.ListCount(), 0);
     }
