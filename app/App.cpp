@@ -16,20 +16,14 @@ App::~App() {
 }
 
 void App::Init() {
-    endTimeArray = platform::StringList();
-    secondsArray = platform::StringList();
-    startTimeArray = platform::StringList();
-    textArray = platform::StringList();
+    EmptyLists();
 }
 
 void App::Exit() {
-    endTimeArray.RemoveAll();
+    EmptyLists();
     lastSecs.clear();
     lineBreakSymbol.clear();
-    secondsArray.RemoveAll();
     srtName.clear();
-    startTimeArray.RemoveAll();
-    textArray.RemoveAll();
 }
 
 void App::Constructor() {}

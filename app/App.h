@@ -26,7 +26,7 @@ public:
 private:
     // Gives every new object its four lists, empty.
     void Init();
-    // Releases the seven properties, in declared order, when the object goes away.
+    // Releases the seven properties when the object goes away.
     void Exit();
 };
 

@@ -16,6 +16,14 @@ struct AppProperties {
     std::string srtName;                // bare name, with extension, of the file last opened
     platform::StringList startTimeArray;  // SRT timecodes of the starts
     platform::StringList textArray;       // cue texts, their lines joined by the line-break symbol
+
+    // Empties the four lists.
+    void EmptyLists() {
+        endTimeArray.RemoveAll();
+        secondsArray.RemoveAll();
+        startTimeArray.RemoveAll();
+        textArray.RemoveAll();
+    }
 };
 
 }  // namespace engine

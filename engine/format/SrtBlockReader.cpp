@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/format/SrtReadError.h"
+#include "engine/format/SrtTimecodeLine.h"
 #include "platform/core/Text.h"
 
 namespace engine {
@@ -33,6 +34,7 @@ SrtBlockReader::SrtBlockReader(platform::TextInputStream& stream) : stream_(stre
         timecodeLineNumber_ = linesRead_;
         return;
     }
+    RefuseBrokenArrow(line);
     if (!IsWholeNumber(line)) {
         AddTextLine(nullptr, line, linesRead_);
     }
@@ -68,6 +70,7 @@ void SrtBlockReader::ReadUpToTimecodeLine(std::vector<std::string_view>* textLin
             timecodeLineNumber_ = linesRead_;
             return;
         }
+        RefuseBrokenArrow(line);
         if (maybeIndex) {
             AddTextLine(textLines, *maybeIndex, maybeIndexNumber);
             maybeIndex.reset();
@@ -99,13 +102,21 @@ void SrtBlockReader::AddTextLine(std::vector<std::string_view>* textLines, std::
     textLines->push_back(line);
 }
 
+void SrtBlockReader::RefuseBrokenArrow(std::string_view line) const {
+    if (const std::optional<std::string_view> arrow = SrtTimecodeLine::BrokenArrow(line)) {
+        throw SrtReadError(linesRead_, "this timecode line has " + SrtReadError::Quoted(*arrow) +
+                                           " where \"-->\" belongs: " +
+                                           SrtReadError::Quoted(platform::TrimBlanks(line)) + ".");
+    }
+}
+
 bool SrtBlockReader::IsTimecodeLine(std::string_view line) {
     return line.find("-->") != std::string_view::npos;
 }
 
 bool SrtBlockReader::IsWholeNumber(std::string_view line) {
     line = platform::TrimBlanks(line);
-    return !line.empty() && line.find_first_not_of("0123456789") == std::string_view::npos;
+    return !line.empty() && platform::SkipDigits(line) == line.size();
 }
 
 bool SrtBlockReader::IsNumber(std::string_view line, std::int64_t number) {

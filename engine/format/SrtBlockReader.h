@@ -16,12 +16,15 @@ namespace engine {
 // line when the next non-empty line is a timecode line and the number either begins a
 // paragraph (it follows an empty line) or is the next block's number by count; the first
 // non-empty line of the file is the first block's index line when it is a whole number.
-// Index lines are optional. Every other non-empty line is a text line of the block before it.
+// Index lines are optional. A line with two full times joined by a broken arrow ("- >" for
+// "-->") is refused, never taken for text. Every other non-empty line is a text line of the
+// block before it.
 class SrtBlockReader {
 public:
     // Reads stream from its current line on, up to the first timecode line; the stream must
     // outlive the reader. Raises SrtReadError when the file holds no non-empty line, when a
-    // text line stands before the first timecode line, and when it holds no timecode line.
+    // text line stands before the first timecode line, and when it holds no timecode line;
+    // Next raises it for a timecode line whose arrow is broken ("- >" for "-->").
     explicit SrtBlockReader(platform::TextInputStream& stream);
 
     // The next block into block; false when the file has no more.
@@ -37,6 +40,8 @@ private:
     // Reads on to the next timecode line, adding the text lines on the way to textLines; with
     // no textLines (before the first block) a text line is refused.
     void ReadUpToTimecodeLine(std::vector<std::string_view>* textLines);
+    // Refuses line, the latest read, when it is a timecode line with a broken arrow.
+    void RefuseBrokenArrow(std::string_view line) const;
     void AddTextLine(std::vector<std::string_view>* textLines, std::string_view line,
                      std::int64_t lineNumber) const;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "engine/format/CueTag.h"
@@ -14,6 +15,17 @@
 namespace engine {
 
 namespace {
+
+// The text lines of a block joined by "|", into text.
+template <typename Lines>
+void JoinLines(const Lines& lines, std::string& text) {
+    text.clear();
+    bool first = true;
+    for (const auto& line : lines) {
+        text.append(first ? "" : "|").append(line);
+        first = false;
+    }
+}
 
 // The shifted timecode of one half of a timecode line; a half that lacks a field the
 // conversion needs, or stands for a time too large to compute, is reported with its line.
@@ -52,13 +64,7 @@ void AddCueRow(EngineHost& host, platform::Listbox& cueList, const SrtBlock& blo
         row, 1,
         ShiftedTimecode(host, timecodes.end, timecodes.rawEnd, block.timecodeLineNumber, "end"));
 
-    text.clear();
-    for (const std::string_view line : block.textLines) {
-        if (!text.empty()) {
-            text += '|';
-        }
-        text += line;
-    }
+    JoinLines(block.textLines, text);
     cueList.Cell(row, 2, text);
 
     if (CueTag::Needed(timecodes.trailingText, block.textLines)) {
@@ -70,23 +76,47 @@ void AddCueRow(EngineHost& host, platform::Listbox& cueList, const SrtBlock& blo
     cueList.Selected(row, true);
 }
 
-// Every backtick of the text column becomes an apostrophe, in the lines a tag carries too.
-// Only the rows whose text holds one need a look; rowsWithBackticks names them.
+// Every backtick of a text line becomes an apostrophe. A line that is not UTF-8 may be in a
+// two-byte encoding (Big5, GBK, Shift-JIS) where a byte from 0x81 up begins a character whose
+// second byte may be 0x60, the backtick's own: such a pair is kept whole. Leaving a backtick
+// alone is always safe; changing a byte inside a character never is.
+void ApostrophesForBackticks(std::span<char> line) {
+    if (platform::IsValidUtf8(std::string_view(line.data(), line.size()))) {
+        std::replace(line.begin(), line.end(), '`', '\'');
+        return;
+    }
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        if (static_cast<unsigned char>(line[at]) >= 0x81) {
+            ++at;  // and the byte after it
+        } else if (line[at] == '`') {
+            line[at] = '\'';
+        }
+    }
+}
+
+// The backtick pass over the text column, and over the lines a tag carries. Only the rows
+// whose text holds a backtick need a look; rowsWithBackticks names them. Cell 2 joins the lines
+// with "|": a row whose line holds a "|" of its own has its lines in its tag.
 void ReplaceBackticks(platform::Listbox& cueList,
                       const std::vector<std::int64_t>& rowsWithBackticks) {
     std::string text;
     for (const std::int64_t row : rowsWithBackticks) {
-        text.assign(cueList.CellView(row, 2));
-        std::replace(text.begin(), text.end(), '`', '\'');
-        cueList.Cell(row, 2, text);
-        if (cueList.RowTag(row).find('`') != std::string::npos) {
-            if (std::optional<CueTag> tag = CueTag::FromRowTag(cueList.RowTag(row))) {
-                for (std::string& line : tag->lines) {
-                    std::replace(line.begin(), line.end(), '`', '\'');
-                }
-                cueList.RowTag(row, tag->ToRowTag());
+        if (std::optional<CueTag> tag = CueTag::FromRowTag(cueList.RowTag(row))) {
+            for (std::string& line : tag->lines) {
+                ApostrophesForBackticks(line);
+            }
+            JoinLines(tag->lines, text);
+            cueList.RowTag(row, tag->ToRowTag());
+        } else {
+            text.assign(cueList.CellView(row, 2));
+            const std::span<char> all(text);
+            for (std::size_t begin = 0; begin <= text.size();) {
+                const std::size_t bar = std::min(text.find('|', begin), text.size());
+                ApostrophesForBackticks(all.subspan(begin, bar - begin));
+                begin = bar + 1;
             }
         }
+        cueList.Cell(row, 2, text);
     }
 }
 

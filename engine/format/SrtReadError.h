@@ -18,31 +18,9 @@ public:
 
     std::int64_t LineNumber() const { return lineNumber_; }
 
-    // A piece of a line for a message: quoted, cut short when long, its control characters
-    // written out ("\0", "\t", "\x01") so that the message shows them and does not end at one.
-    static std::string Quoted(std::string_view text) {
-        constexpr std::size_t longest = 60;
-        const std::string_view shown = platform::Utf8Prefix(text, longest);
-        std::string quoted(1, '"');
-        for (const char c : shown) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte == 0) {
-                quoted += "\\0";
-            } else if (c == '\t') {
-                quoted += "\\t";
-            } else if (byte < 0x20 || byte == 0x7F) {
-                constexpr std::string_view hex = "0123456789ABCDEF";
-                quoted.append("\\x").append(1, hex[byte >> 4]).append(1, hex[byte & 0xF]);
-            } else {
-                quoted += c;
-            }
-        }
-        if (shown.size() < text.size()) {
-            quoted += "...";
-        }
-        quoted.push_back('"');
-        return quoted;
-    }
+    // A piece of a line for a message: quoted, cut short when long, what a message cannot
+    // show written out (platform::Quoted).
+    static std::string Quoted(std::string_view text) { return platform::Quoted(text, 60); }
 
 private:
     std::int64_t lineNumber_;

@@ -4,6 +4,9 @@
 
 namespace engine {
 
+using platform::SkipBlanks;
+using platform::SkipDigits;
+
 namespace {
 
 constexpr std::string_view arrow = "-->";
@@ -13,7 +16,7 @@ std::string Normalised(std::string_view time) {
     std::string normalised(time);
     auto out = normalised.begin();
     for (const char c : time) {
-        if (c != ' ' && c != '\t') {
+        if (!platform::IsBlank(c)) {
             *out++ = c == '.' ? ',' : c;
         }
     }
@@ -21,18 +24,49 @@ std::string Normalised(std::string_view time) {
     return normalised;
 }
 
-std::size_t SkipBlanks(std::string_view text, std::size_t at) {
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
-        ++at;
+// Where a full time that begins at `at` in text ends: hours, minutes and seconds between ":",
+// then a fraction mark and its digits, blanks between these parts allowed; npos when no full
+// time begins there.
+std::size_t FullTimeEnd(std::string_view text, std::size_t at) {
+    for (int field = 0; field < 3; ++field) {
+        if (field > 0) {
+            at = SkipBlanks(text, at);
+            if (at == text.size() || text[at] != ':') {
+                return std::string_view::npos;
+            }
+            at = SkipBlanks(text, at + 1);
+        }
+        const std::size_t digits = at;
+        at = SkipDigits(text, at);
+        if (at == digits) {
+            return std::string_view::npos;
+        }
     }
-    return at;
+    at = SkipBlanks(text, at);
+    if (at == text.size() || (text[at] != ',' && text[at] != '.')) {
+        return std::string_view::npos;
+    }
+    const std::size_t digits = SkipBlanks(text, at + 1);
+    const std::size_t end = SkipDigits(text, digits);
+    return end > digits ? end : std::string_view::npos;
 }
 
-std::size_t SkipDigits(std::string_view text, std::size_t at) {
-    while (at < text.size() && text[at] >= '0' && text[at] <= '9') {
-        ++at;
+// The length of an arrow-like separator at `at` in text: one or two "-", or one "=", then
+// blanks and ">" ("->", "- >", "-- >", "=>"); 0 when none begins there.
+std::size_t ArrowLikeLength(std::string_view text, std::size_t at) {
+    std::size_t end = at;
+    if (end < text.size() && text[end] == '=') {
+        ++end;
+    } else {
+        while (end < text.size() && end - at < 2 && text[end] == '-') {
+            ++end;
+        }
     }
-    return at;
+    if (end == at) {
+        return 0;
+    }
+    end = SkipBlanks(text, end);
+    return end < text.size() && text[end] == '>' ? end + 1 - at : 0;
 }
 
 }  // namespace
@@ -76,6 +110,28 @@ SrtTimecodeLine SrtTimecodeLine::Cut(std::string_view line) {
     cut.end = Normalised(afterArrow.substr(0, endLength));
     cut.trailingText = platform::TrimBlanks(afterArrow.substr(endLength));
     return cut;
+}
+
+std::optional<std::string_view> SrtTimecodeLine::BrokenArrow(std::string_view line) {
+    if (line.find('>') == std::string_view::npos) {
+        return std::nullopt;  // the common text line: no arrow of any kind
+    }
+    for (std::size_t at = 0; at < line.size(); ++at) {
+        if (!platform::IsDigit(line[at]) || (at > 0 && platform::IsDigit(line[at - 1]))) {
+            continue;
+        }
+        const std::size_t firstEnd = FullTimeEnd(line, at);
+        if (firstEnd == std::string_view::npos) {
+            continue;
+        }
+        const std::size_t separator = SkipBlanks(line, firstEnd);
+        const std::size_t length = ArrowLikeLength(line, separator);
+        if (length > 0 &&
+            FullTimeEnd(line, SkipBlanks(line, separator + length)) != std::string_view::npos) {
+            return line.substr(separator, length);
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace engine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,12 @@ struct SrtTimecodeLine {
     // between ":", then one fraction mark ("," or ".") and its digits, with blanks between
     // these parts; the time ends where anything else begins.
     static std::size_t TimeLength(std::string_view text);
+
+    // For a line without "-->" that holds two full times (hours, minutes, seconds and a
+    // fraction each) joined by an arrow-like separator ("->", "- >", "-- >", "=>"): that
+    // separator, as it stands in the line. A timecode line with a broken arrow, it must not be
+    // taken for text. Times in other shapes ("10:30 -> 11:00") give nothing.
+    static std::optional<std::string_view> BrokenArrow(std::string_view line);
 };
 
 }  // namespace engine

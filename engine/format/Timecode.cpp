@@ -12,21 +12,11 @@
 namespace engine {
 
 using platform::Format;
+using platform::IsDigit;
 using platform::Str;
 using platform::Val;
 
 namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Where the first blank (space or tab) ends; the text's size when it is all blanks.
-std::size_t FirstNotBlank(std::string_view text) {
-    const auto at =
-        std::find_if(text.begin(), text.end(), [](char c) { return c != ' ' && c != '\t'; });
-    return static_cast<std::size_t>(at - text.begin());
-}
 
 // Where the first fraction mark ("," or ".") stands, or npos.
 std::size_t FractionMark(std::string_view text) {
@@ -40,20 +30,13 @@ std::size_t FractionMark(std::string_view text) {
 double FieldValue(std::string_view field) {
     std::size_t digits = 0;
     std::uint64_t value = 0;
-    while (digits < field.size() && field[digits] >= '0' && field[digits] <= '9' && digits < 15) {
+    while (digits < field.size() && IsDigit(field[digits]) && digits < 15) {
         value = value * 10 + static_cast<std::uint64_t>(field[digits] - '0');
         ++digits;
     }
     const bool plainDigits =
-        digits > 0 && (digits == field.size() ||
-                       (field[digits] != '.' && (field[digits] < '0' || field[digits] > '9')));
+        digits > 0 && (digits == field.size() || (field[digits] != '.' && !IsDigit(field[digits])));
     return plainDigits ? static_cast<double>(value) : Val(field);
-}
-
-// The number of digits at the start of text.
-std::size_t LeadingDigits(std::string_view text) {
-    const auto end = std::find_if_not(text.begin(), text.end(), IsDigit);
-    return static_cast<std::size_t>(end - text.begin());
 }
 
 // A decimal number held exactly: its digits without the point, the last decimals of them
@@ -110,6 +93,23 @@ std::string ExactSum(ExactDecimal a, ExactDecimal b, std::size_t leastDecimals) 
     return text;
 }
 
+// The offset as the user typed it: Val of the text, a "+" in front read as the sign it is.
+double OffsetSeconds(std::string_view text) {
+    std::size_t number = platform::SkipBlanks(text);
+    if (number + 1 < text.size() && text[number] == '+' &&
+        (IsDigit(text[number + 1]) || text[number + 1] == '.')) {
+        ++number;
+    }
+    const double offset = FieldValue(text.substr(number));
+    if (!(std::fabs(offset) < largestTimecodeSeconds)) {
+        throw OffsetTooLargeException(
+            "The offset " + platform::Quoted(platform::TrimBlanks(text), 30) +
+            " is too large: the seconds to add must stay below " + Str(largestTimecodeSeconds) +
+            " (" + Str(largestTimecodeSeconds / 3600.0) + " hours).");
+    }
+    return offset;
+}
+
 // Appends value in at least two digits.
 char* TwoDigitsAtLeast(char* out, std::int64_t value) {
     if (value < 10) {
@@ -143,7 +143,7 @@ std::int64_t RoundedMilliseconds(double seconds) {
 
 std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
     std::string_view time = timecode;
-    const std::size_t first = FirstNotBlank(time);
+    const std::size_t first = platform::SkipBlanks(time);
     const bool negative = first < time.size() && time[first] == '-';
     if (negative) {
         time.remove_prefix(first + 1);
@@ -172,6 +172,14 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
                                              "\" has no \":\" between its fields.");
     }
     const bool withHours = colons >= 2;
+    // An empty field (a file cut off at "00:02:", or "00::15,900") would silently count as 0.
+    for (std::size_t field = 0; field < (withHours ? 3u : 2u); ++field) {
+        const std::string_view wholePart = fields[field].substr(0, FractionMark(fields[field]));
+        if (platform::TrimBlanks(wholePart).empty()) {
+            throw platform::OutOfBoundsException("\"" + std::string(timecode) +
+                                                 "\" has an empty field.");
+        }
+    }
     const std::string_view secondsAndFraction = fields[withHours ? 2 : 1];
     const std::size_t mark = FractionMark(secondsAndFraction);
     if (mark == std::string_view::npos && colons >= 3) {
@@ -196,7 +204,7 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
                                              "\" has a field below zero.");
     }
 
-    const double offset = FieldValue(host.TextField1().Text());
+    const double offset = OffsetSeconds(host.TextField1().Text());
     const double total = negative ? offset - base : offset + base;
     if (!(base < largestTimecodeSeconds) || !(total < largestTimecodeSeconds)) {
         throw TimecodeTooLargeException("\"" + std::string(timecode) +
@@ -216,7 +224,7 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
     // at least three.
     ExactDecimal exact = ExactFromText(Str(base));
     exact.negative = negative;
-    const std::string_view fractionDigits = fraction.substr(0, LeadingDigits(fraction));
+    const std::string_view fractionDigits = fraction.substr(0, platform::SkipDigits(fraction));
     exact.digits.append(fractionDigits);
     exact.decimals = fractionDigits.size();
     return ExactSum(exact, ExactFromText(Str(offset)), 3);

@@ -20,13 +20,22 @@ public:
     using platform::RuntimeException::RuntimeException;
 };
 
+// An offset, as typed, whose size is largestTimecodeSeconds or more, either way: no time could
+// be shifted by it. Its message quotes the offset and says so.
+class OffsetTooLargeException : public platform::RuntimeException {
+public:
+    using platform::RuntimeException::RuntimeException;
+};
+
 // An SRT timecode as read ("00:01:02,500": hours, minutes, seconds, then "," or "." and the
 // fraction digits) to a shifted timecode: the offset in host's TextField1 plus the time, in
 // seconds, as plain decimal text whose Val is the shifted time ("72.500" with the offset 10).
 // A "-" in front makes the whole time negative; two fields are minutes and seconds; without a
-// fraction the seconds are whole. Raises platform::OutOfBoundsException when the timecode
-// lacks a field it needs (one field only, no digit at all, or a fourth field behind seconds
-// without a fraction), and TimecodeTooLargeException for a time beyond largestTimecodeSeconds.
+// fraction the seconds are whole. The offset is Val of the field's text, a "+" in front of it
+// read as its sign. Raises platform::OutOfBoundsException when the timecode lacks a field it
+// needs (one field only, an empty field, no digit at all, or a fourth field behind seconds
+// without a fraction), TimecodeTooLargeException for a time beyond largestTimecodeSeconds and
+// OffsetTooLargeException for such an offset.
 std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode);
 
 // A number of seconds to "HH:MM:SS.mmm": hours in two digits or more, minutes and seconds in

@@ -21,10 +21,7 @@ std::string SrtTimecode(std::string_view shifted) {
 
 void DoSRT(EngineHost& host) {
     AppProperties& app = host.App();
-    app.startTimeArray.RemoveAll();
-    app.endTimeArray.RemoveAll();
-    app.textArray.RemoveAll();
-    app.secondsArray.RemoveAll();
+    app.EmptyLists();
 
     const platform::Listbox& cueList = host.Listbox1();
     const auto rows = static_cast<std::size_t>(cueList.ListCount());

@@ -4,6 +4,7 @@
 
 #include "engine/format/SrtCueReader.h"
 #include "engine/format/SrtReadError.h"
+#include "engine/format/Timecode.h"
 #include "engine/request/DoSRT.h"
 #include "platform/core/Memory.h"
 #include "platform/data/Dialogs.h"
@@ -29,6 +30,10 @@ void ReadAndExport(EngineHost& host, platform::FolderItem& file) {
         stream->Close();
         platform::MsgBox("Could not read the SRT file \"" + file.Name() + "\".\n" + error.what());
         return;
+    } catch (const OffsetTooLargeException& error) {
+        stream->Close();
+        platform::MsgBox(error.what());  // the file is not at fault: the message says what is
+        return;
     }
     stream->Close();
     DoSRT(host);
@@ -38,11 +43,7 @@ void ReadAndExport(EngineHost& host, platform::FolderItem& file) {
 // made and shown, and the list box's view is reset to no rows rather than to half of them.
 void ReleaseRequest(EngineHost& host) {
     host.Listbox1().DeleteAllRows();
-    AppProperties& app = host.App();
-    app.startTimeArray.RemoveAll();
-    app.endTimeArray.RemoveAll();
-    app.textArray.RemoveAll();
-    app.secondsArray.RemoveAll();
+    host.App().EmptyLists();
     platform::ReturnFreeMemory();
 }
 

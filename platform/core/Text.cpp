@@ -53,19 +53,8 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
     return result;
 }
 
-namespace {
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-}  // namespace
-
 double Val(std::string_view text) {
-    std::size_t begin = 0;
-    while (begin < text.size() && (text[begin] == ' ' || text[begin] == '\t')) {
-        ++begin;
-    }
+    const std::size_t begin = SkipBlanks(text);
     std::size_t end = begin;
     const bool negative = end < text.size() && text[end] == '-';
     if (negative) {
@@ -170,6 +159,20 @@ double Floor(double value) {
     return std::floor(value);
 }
 
+std::size_t SkipBlanks(std::string_view text, std::size_t at) {
+    while (at < text.size() && IsBlank(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t at) {
+    while (at < text.size() && IsDigit(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
@@ -182,11 +185,111 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t longest) {
     if (text.size() <= longest) {
         return text;
     }
+    // A character is at most four bytes long: a cut that would fall inside one moves back
+    // over at most three continuation bytes. Text that is not UTF-8 (a run of Latin-1 letters
+    // looks like continuation bytes) is cut where asked.
+    const auto continuation = [&](std::size_t at) {
+        return (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+    };
     std::size_t cut = longest;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) {
-        --cut;  // a continuation byte: the cut would fall inside a character
+    while (cut > 0 && longest - cut < 3 && continuation(cut)) {
+        --cut;
     }
-    return text.substr(0, cut);
+    return text.substr(0, continuation(cut) ? longest : cut);
+}
+
+namespace {
+
+// The length of the well-formed UTF-8 character at the start of text, or 0 when none begins
+// there.
+std::size_t Utf8CharacterLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80;  // the range the second byte must lie in
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;   // no overlong form
+        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogate
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;   // no overlong form
+        high = lead == 0xF4 ? 0x8F : 0xBF;  // nothing beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high) {
+        return 0;
+    }
+    for (std::size_t i = 2; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        // Runs of ASCII, the common case, a byte at a time without the table above.
+        if (static_cast<unsigned char>(text[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const std::size_t length = Utf8CharacterLength(text.substr(at));
+        if (length == 0) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
+std::string Quoted(std::string_view text, std::size_t longest) {
+    const std::string_view shown = Utf8Prefix(text, longest);
+    std::string quoted(1, '"');
+    quoted.reserve(shown.size() + 5);
+    const auto escaped = [&quoted](unsigned char byte) {
+        constexpr std::string_view hex = "0123456789ABCDEF";
+        quoted.append("\\x").append(1, hex[byte >> 4]).append(1, hex[byte & 0xF]);
+    };
+    for (std::size_t at = 0; at < shown.size();) {
+        const auto byte = static_cast<unsigned char>(shown[at]);
+        if (byte == '"' || byte == '\\') {
+            quoted.append(1, '\\').append(1, static_cast<char>(byte));
+        } else if (byte == 0) {
+            quoted += "\\0";
+        } else if (byte == '\t') {
+            quoted += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            escaped(byte);
+        } else if (byte >= 0x80) {
+            const std::size_t length = Utf8CharacterLength(shown.substr(at));
+            if (length == 0) {
+                escaped(byte);
+            } else {
+                quoted.append(shown.substr(at, length));
+                at += length;
+                continue;
+            }
+        } else {
+            quoted += static_cast<char>(byte);
+        }
+        ++at;
+    }
+    if (shown.size() < text.size()) {
+        quoted += "...";
+    }
+    quoted.push_back('"');
+    return quoted;
 }
 
 }  // namespace platform

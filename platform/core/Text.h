@@ -40,10 +40,36 @@ std::string Format(double value, std::string_view mask);
 // The largest whole number not above value.
 double Floor(double value);
 
+// Whether c is one of the digits 0 to 9.
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether c is a blank: a space or a tab.
+constexpr bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Where the run of blanks, or of digits, that begins at `at` in text ends: the first position
+// from `at` on that holds something else, or text's size.
+std::size_t SkipBlanks(std::string_view text, std::size_t at = 0);
+std::size_t SkipDigits(std::string_view text, std::size_t at = 0);
+
 // text without the blanks (spaces and tabs) at its start and its end.
 std::string_view TrimBlanks(std::string_view text);
 
+// Whether text is well-formed UTF-8: no stray continuation byte, no overlong form, no
+// surrogate and nothing beyond U+10FFFF.
+bool IsValidUtf8(std::string_view text);
+
 // The start of text, at most longest bytes long, cut where a UTF-8 character begins.
 std::string_view Utf8Prefix(std::string_view text, std::size_t longest);
+
+// text as a message shows it: in double quotes, cut after at most longest bytes (at a
+// character boundary, "..." marking the cut), with every control character and every byte that
+// is not part of well-formed UTF-8 written out ("\0", "\t", "\x01", "\xE9") and a quote or a
+// backslash behind a backslash, so that the message shows exactly what the text holds and
+// never ends at a NUL.
+std::string Quoted(std::string_view text, std::size_t longest = std::string_view::npos);
 
 }  // namespace platform

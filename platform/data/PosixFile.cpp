@@ -5,10 +5,6 @@
 
 namespace platform {
 
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
-}
-
 std::string KindOf(mode_t mode) {
     if (S_ISDIR(mode)) {
         return "a folder";

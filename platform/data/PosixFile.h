@@ -1,16 +1,15 @@
 #pragma once
 
-// What the data layer's file code shares: how a path is shown in a message, what kind of file
-// a mode names, and a descriptor that closes itself.
+// What the data layer's file code shares: what kind of file a mode names and a descriptor that
+// closes itself. Paths are shown in messages by platform::Quoted.
 
 #include <sys/types.h>
 
 #include <string>
 
-namespace platform {
+#include "platform/core/Text.h"
 
-// A path as messages show it: between double quotes.
-std::string Quoted(const std::string& path);
+namespace platform {
 
 // What a file of the given mode is when it is not a plain file: "a folder", "a pipe",
 // "a socket", "a device" or "a special file".

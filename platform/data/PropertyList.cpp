@@ -4,6 +4,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "platform/core/Text.h"
+
 namespace platform {
 
 namespace {
@@ -25,32 +27,6 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
         }
     }
     return true;
-}
-
-// A name as it can be shown in a message: quoted, printable ASCII kept, other bytes as \xHH,
-// cut after kShownNameBytes bytes.
-std::string Shown(std::string_view bytes) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string shown = "\"";
-    for (std::size_t i = 0; i < bytes.size() && i < kShownNameBytes; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte == '"' || byte == '\\') {
-            shown += '\\';
-            shown += static_cast<char>(byte);
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            shown += static_cast<char>(byte);
-        } else {
-            shown += "\\x";
-            shown += kHex[byte >> 4];
-            shown += kHex[byte & 0x0F];
-        }
-    }
-    shown += '"';
-    if (bytes.size() > kShownNameBytes) {
-        shown += " (cut after " + std::to_string(kShownNameBytes) + " of " +
-                 std::to_string(bytes.size()) + " bytes)";
-    }
-    return shown;
 }
 
 std::string Bytes(std::size_t count) {
@@ -106,7 +82,7 @@ private:
         const std::size_t entryOffset = position_;
         const std::size_t blank = list_.find(kSeparator, entryOffset);
         if (blank == std::string_view::npos) {
-            Fail(entryOffset, "the name " + Shown(list_.substr(entryOffset)) +
+            Fail(entryOffset, "the name " + Quoted(list_.substr(entryOffset), kShownNameBytes) +
                                   " runs to the end of the list without the blank that ends a "
                                   "name.");
         }
@@ -120,8 +96,8 @@ private:
                                   ", so the list cannot be read for it.");
         }
         if (declaration == nullptr) {
-            Fail(entryOffset, "the name " + Shown(storedName) + " is not a property of class " +
-                                  std::string(className_) + ".");
+            Fail(entryOffset, "the name " + Quoted(storedName, kShownNameBytes) +
+                                  " is not a property of class " + std::string(className_) + ".");
         }
         position_ = blank + 1;
         return PropertyEntry{declaration->name, declaration->type, ReadValue(*declaration),

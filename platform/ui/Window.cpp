@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -14,6 +15,7 @@
 #include "platform/ui/MenuBarView.h"
 #include "platform/ui/StoredPropertyList.h"
 #include "platform/ui/StoredValues.h"
+#include "platform/ui/TextField.h"
 
 namespace platform::ui {
 
@@ -139,6 +141,7 @@ void Window::Constructor(std::string_view implicitClassName) {
     Layout();
     CreateControls();
     ApplyTabOrder();
+    FocusFirstTextField();
     if (!implicitName_.empty()) {
         TheRegistry().open[implicitName_] = self;
     }
@@ -390,7 +393,7 @@ void Window::ApplyFlags() {
     }
 }
 
-void Window::ApplyTabOrder() {
+std::vector<Control*> Window::ControlsInTabOrder() const {
     std::vector<Control*> order;
     for (const Entry& entry : controls_) {
         if (entry.control->Widget() != nullptr) {
@@ -400,8 +403,25 @@ void Window::ApplyTabOrder() {
     std::stable_sort(order.begin(), order.end(), [](const Control* a, const Control* b) {
         return a->TabIndex() < b->TabIndex();
     });
+    return order;
+}
+
+void Window::ApplyTabOrder() {
+    const std::vector<Control*> order = ControlsInTabOrder();
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1]->Widget(), order[i]->Widget());
+    }
+}
+
+void Window::FocusFirstTextField() {
+    for (Control* control : ControlsInTabOrder()) {
+        auto* field = dynamic_cast<TextField*>(control);
+        if (field != nullptr && field->Widget()->isEnabled() &&
+            (field->Widget()->focusPolicy() & Qt::TabFocus) != 0) {
+            field->QtLineEdit()->setFocus(Qt::TabFocusReason);
+            field->QtLineEdit()->selectAll();
+            return;
+        }
     }
 }
 

@@ -161,7 +161,12 @@ private:
     int MenuBarHeight() const;
     void ApplyGeometry();
     void ApplyFlags();
+    std::vector<Control*> ControlsInTabOrder() const;
     void ApplyTabOrder();
+    // The user can type at once: the first text field that Tab reaches takes the keyboard
+    // focus, its text selected so that what is typed replaces it. Until the window is active,
+    // Qt keeps the focus for it.
+    void FocusFirstTextField();
     void UpdateControlsFocus();
 
     QPointer<QMainWindow> frame_;

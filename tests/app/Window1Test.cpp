@@ -203,6 +203,16 @@ TEST_F(Window1Test, TheSecondsTypedIntoTheFieldShiftTheNextRequest) {
               "2\n00:01:05,500 --> 00:01:07,250\nIt's fine\n\n");
 }
 
+TEST_F(Window1Test, DigitsTypedAsSoonAsTheWindowOpensReplaceTheSeconds) {
+    tavrel::Window1& window = Main();
+    window.Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.Frame()));
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, window.TextField1().Widget());
+    QTest::keyClicks(focused, "5");
+    EXPECT_EQ(window.TextField1().Text(), "5");
+}
+
 TEST_F(Window1Test, TheKeyboardReachesTheFieldAndTheButtonAndNothingUnseen) {
     tavrel::Window1& window = Main();
     QWidget* field = window.TextField1().Widget();

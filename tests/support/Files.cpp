@@ -1,5 +1,6 @@
 #include "support/Files.h"
 
+#include <iconv.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 
@@ -77,6 +78,22 @@ std::string Utf16File(std::u16string_view text, bool littleEndian) {
         bytes += littleEndian ? high : low;
     }
     return bytes;
+}
+
+bool ConvertsFromUtf8(std::string_view bytes) {
+    const iconv_t converter = ::iconv_open("UTF-32LE", "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        throw std::system_error(errno, std::generic_category(), "iconv_open");
+    }
+    std::string in(bytes);
+    std::string out(4 * bytes.size() + 4, '\0');
+    char* inAt = in.data();
+    char* outAt = out.data();
+    std::size_t inLeft = in.size();
+    std::size_t outLeft = out.size();
+    const std::size_t converted = ::iconv(converter, &inAt, &inLeft, &outAt, &outLeft);
+    ::iconv_close(converter);
+    return converted != static_cast<std::size_t>(-1) && inLeft == 0;
 }
 
 }  // namespace testing_support

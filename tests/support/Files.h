@@ -51,4 +51,8 @@ mode_t ModeOf(const std::string& path);
 // The bytes of a UTF-16 file holding text, its byte order mark first.
 std::string Utf16File(std::u16string_view text, bool littleEndian);
 
+// Whether bytes are well-formed UTF-8, as the C library's converter to UTF-32 judges them:
+// a judge apart from the code under test.
+bool ConvertsFromUtf8(std::string_view bytes);
+
 }  // namespace testing_support

@@ -35,6 +35,13 @@ TEST(TimecodeSRTImport, AddsTheOffsetAndKeepsTheFractionDigitsAsTheyStood) {
     EXPECT_EQ(Shift("00:00:08,500", "-8"), "0.500");
     EXPECT_EQ(Shift("00:00:08,500", "-10"), "-2.500");
     EXPECT_EQ(Shift("00:01:02,500", ""), "62.500");
+    // The offset as typed: a "+" is its sign; anything else that is no number counts as 0.
+    EXPECT_EQ(Shift("00:01:02,500", "+10"), "72.500");
+    EXPECT_EQ(Shift("00:00:01,000", " +2.5"), "3.500");
+    EXPECT_EQ(Shift("00:00:01,000", "+.5"), "1.500");
+    EXPECT_EQ(Shift("00:00:01,000", "+"), "1.000");
+    EXPECT_EQ(Shift("00:00:01,000", "+-3"), "1.000");
+    EXPECT_EQ(Shift("00:00:01,000", "1,5"), "2.000");
 }
 
 TEST(TimecodeSRTImport, IgnoresFurtherFieldsAndReadsWhatFollowsTheMilliseconds) {
@@ -46,9 +53,11 @@ TEST(TimecodeSRTImport, IgnoresFurtherFieldsAndReadsWhatFollowsTheMilliseconds) 
 }
 
 TEST(TimecodeSRTImport, RaisesOutOfBoundsWhenAFieldIsMissing) {
-    // One field, no digit, a field below zero, or a fourth field behind whole seconds.
-    for (const char* broken : {"", "1,5", "01", "00:00:01:00", ":", "-", "ab:cd", "-:,",
-                               "00:-5:00,000", "00:00:01:00:00"}) {
+    // One field, no digit, a field below zero, an empty field, or a fourth field behind whole
+    // seconds.
+    for (const char* broken :
+         {"", "1,5", "01", "00:00:01:00", ":", "-", "ab:cd", "-:,", "00:-5:00,000",
+          "00:00:01:00:00", "00:02:", "00::15,900", "00:00:,500", ":00:05,000", "02:", "-00:01:"}) {
         EXPECT_THROW(Shift(broken, "3"), platform::OutOfBoundsException) << broken;
     }
 }
@@ -89,17 +98,37 @@ TEST(TimecodeSRTImport, RefusesTimesTooLargeToComputeToTheMillisecond) {
         {hugeField + ":00:00,000", "3"},        {"00:" + hugeField + ":00,000", "3"},
         {"00:00:" + hugeField + ",000", "0.5"}, {"-" + hugeField + ":00:00,000", "3"},
         {"5000000000:00:00,123", "0"},          {"1000000000:00:00,000", "0"},
-        {"999999999:59:59,999", "3600"},        {"00:00:01,000", "99999999999999999999"},
+        {"999999999:59:59,999", "3600"},        {"00:00:01,000", "3599999999999.5"},
     };
     for (const auto& [timecode, offset] : tooLarge) {
         EXPECT_THROW(Shift(timecode, offset), TimecodeTooLargeException) << timecode;
     }
     // Below zero every time is written as zero, however far below.
-    EXPECT_EQ(Written(Shift("00:00:01,000", "-99999999999999999999")), "00:00:00,000");
+    EXPECT_EQ(Written(Shift("00:00:01,000", "-3599999999999")), "00:00:00,000");
     EXPECT_EQ(Written(Shift("-999999999:00:00,000", "0.5")), "00:00:00,000");
     // Just below the limit every millisecond is still there.
     EXPECT_EQ(Written(Shift("999999999:59:59,999", "0")), "999999999:59:59,999");
     EXPECT_EQ(Written(Shift("999999999:59:58,999", "0.5")), "999999999:59:59,499");
+}
+
+TEST(TimecodeSRTImport, AnOffsetTooLargeEitherWayIsRefusedQuoted) {
+    // The offset as typed, and as the message quotes it.
+    const std::pair<std::string, std::string> cases[] = {
+        {"3600000000000", "3600000000000"},
+        {"-3600000000000", "-3600000000000"},
+        {" +99999999999999999999 ", "+99999999999999999999"},
+        {std::string(300, '9'), std::string(30, '9') + "..."},
+    };
+    for (const auto& [offset, shown] : cases) {
+        try {
+            Shift("00:00:01,000", offset);
+            ADD_FAILURE() << offset << " was taken";
+        } catch (const OffsetTooLargeException& e) {
+            EXPECT_EQ(e.Message(), "The offset \"" + shown +
+                                       "\" is too large: the seconds to add must stay below "
+                                       "3600000000000 (1000000000 hours).");
+        }
+    }
 }
 
 TEST(TimecodeSRTImport, AnOffsetWithAFractionGivesTheExactShiftedTime) {
@@ -124,6 +153,13 @@ TEST(ReturnTimecodeSRT, WritesHoursMinutesAndRoundedSeconds) {
     EXPECT_EQ(ReturnTimecodeSRT(36000), "10:00:00.000");
     EXPECT_EQ(ReturnTimecodeSRT(360000), "100:00:00.000");
     EXPECT_EQ(ReturnTimecodeSRT(86399.999), "23:59:59.999");
+}
+
+TEST(ReturnTimecodeSRT, ExactHalfMillisecondsRoundToTheEvenOne) {
+    EXPECT_EQ(ReturnTimecodeSRT(1.5625), "00:00:01.562");
+    EXPECT_EQ(ReturnTimecodeSRT(0.0625), "00:00:00.062");
+    EXPECT_EQ(ReturnTimecodeSRT(0.1875), "00:00:00.188");
+    EXPECT_EQ(ReturnTimecodeSRT(3600.0625), "01:00:00.062");
 }
 
 TEST(ReturnTimecodeSRT, NegativeTimesAreWrittenAsZero) {

@@ -159,6 +159,8 @@ TEST_F(ImportSRTTest, ANumberIsAnIndexLineOnlyWhereTheFileShowsIt) {
         {"1\n00:00:01,000 --> 00:00:02,000\n2\n3\n00:00:03,000 --> 00:00:04,000\n4\n", "2|3/4"},
         {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n\nB\n", "A|2|B"},
         {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n", "A|2"},
+        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\nB\n5\n00:00:03,000 --> 00:00:04,000\nC\n",
+         "A|B|5/C"},
     };
     for (const auto& [content, texts] : cases) {
         Request(content);
@@ -228,6 +230,55 @@ TEST_F(ImportSRTTest, TimesTooLargeToComputeToTheMillisecondAreRefused) {
                       " with the offset added is too large: times must stay below 1000000000 "
                       "hours.");
     }
+}
+
+TEST_F(ImportSRTTest, TimeWithAnEmptyFieldIsRefused) {
+    // A file cut off in the middle of its last timecode line, and an empty minutes field.
+    const std::pair<std::string, std::string> cases[] = {
+        {"1\n00:02:40,000 --> 00:02:45,000\nA\n\n2\n00:02:47,183 --> 00:02:",
+         "Line 6: expected the end time as HH:MM:SS,mmm (such as 00:00:01,000), found "
+         "\"00:02:\"."},
+        {"1\n00::15,900 --> 00:00:16,000\nA\n",
+         "Line 2: expected the start time as HH:MM:SS,mmm (such as 00:00:01,000), found "
+         "\"00::15,900\"."},
+    };
+    for (const auto& [content, expected] : cases) {
+        host.offset.Text("-2.5");
+        EXPECT_EQ(RefusedRequest(content), "Could not read the SRT file \"bad.srt\".\n" + expected);
+    }
+}
+
+TEST_F(ImportSRTTest, TimecodeLineWithABrokenArrowIsRefusedNotTakenForText) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 - > 00:00:04,000\nB\n",
+         "Line 6: this timecode line has \"- >\" where \"-->\" belongs: "
+         "\"00:00:03,000 - > 00:00:04,000\"."},
+        {"1\n00:00:01,000->00:00:02,000 X1:5\nA\n",
+         "Line 2: this timecode line has \"->\" where \"-->\" belongs: "
+         "\"00:00:01,000->00:00:02,000 X1:5\"."},
+        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\t00 : 00 : 03.000 -- >  00:00:04.000\nB\n",
+         "Line 4: this timecode line has \"-- >\" where \"-->\" belongs: "
+         "\"00 : 00 : 03.000 -- >  00:00:04.000\"."},
+        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 => 00:00:04,000\n",
+         "Line 6: this timecode line has \"=>\" where \"-->\" belongs: "
+         "\"00:00:03,000 => 00:00:04,000\"."},
+    };
+    for (const auto& [content, expected] : cases) {
+        EXPECT_EQ(RefusedRequest(content), "Could not read the SRT file \"bad.srt\".\n" + expected);
+    }
+    // Times in other shapes are text.
+    Request(
+        "1\n00:00:01,000 --> 00:00:02,000\nOpen 10:30 - 11:00\n10:30 -> 11:00\n"
+        "1:02 -> 1:03,5\n");
+    EXPECT_EQ(host.cueList.Cell(0, 2), "Open 10:30 - 11:00|10:30 -> 11:00|1:02 -> 1:03,5");
+}
+
+TEST_F(ImportSRTTest, AnOffsetTooLargeIsToldAsTheOffsetsFault) {
+    host.offset.Text(std::string(300, '9'));
+    EXPECT_EQ(RefusedRequest("1\n00:00:01,000 --> 00:00:02,000\nA\n"),
+              "The offset \"" + std::string(30, '9') +
+                  "...\" is too large: the seconds to add must stay below 3600000000000 "
+                  "(1000000000 hours).");
 }
 
 TEST_F(ImportSRTTest, EmptyFileIsRefused) {
@@ -396,6 +447,26 @@ TEST_F(ImportSRTTest, KeepsLatin1AndOtherBytesUnchanged) {
     const std::string written =
         Request("1\n00:00:01,000 --> 00:00:02,000\n" + latin1 + "\nzwei\xA0\n");
     EXPECT_EQ(written, "1\n00:00:04,000 --> 00:00:05,000\n" + latin1 + "\nzwei\xA0\n\n");
+}
+
+TEST_F(ImportSRTTest, BackticksBecomeApostrophesButNeverInsideACharacter) {
+    const std::string timecodes = "1\r\n00:00:01,000 --> 00:00:02,000\r\n";
+    const std::string shifted = "1\n00:00:04,000 --> 00:00:05,000\n";
+    // Each text line, and the line written for it: in text that is not UTF-8, a byte from
+    // 0x81 up keeps the byte after it, 0x60 included (Big5, GBK, Shift-JIS, Latin-1).
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xA4\x60\xB1\x60 \x60ok\x60", "\xA4\x60\xB1\x60 'ok'"},                    // Big5
+        {"\x82\x60\xA9\x60`", "\x82\x60\xA9\x60'"},                                  // GBK
+        {"\x83\x60\x93\x60\x81\x60|`", "\x83\x60\x93\x60\x81\x60|'"},                // Shift-JIS
+        {"caf\xE9` `a", "caf\xE9` 'a"},                                              // Latin-1
+        {"It`s caf\xC3\xA9 \xE2\x80\x94 `x`", "It's caf\xC3\xA9 \xE2\x80\x94 'x'"},  // UTF-8
+    };
+    for (const auto& [line, written] : cases) {
+        EXPECT_EQ(Request(timecodes + line + "\r\n"), shifted + written + "\n\n") << line;
+    }
+    // Each line of a block by its own encoding.
+    EXPECT_EQ(Request(timecodes + "\xA4\x60`\r\nIt`s\r\n"), shifted + "\xA4\x60'\nIt's\n\n");
+    EXPECT_EQ(host.cueList.Cell(0, 2), "\xA4\x60'|It's");
 }
 
 TEST_F(ImportSRTTest, ReadsTheTestDataFiles) {

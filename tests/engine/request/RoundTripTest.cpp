@@ -253,7 +253,18 @@ std::string PlainForm(const std::vector<Cue>& cues, std::int64_t offset) {
         }
         copy += "\n";
         for (std::string line : cue.lines) {
-            std::replace(line.begin(), line.end(), '`', '\'');
+            // Backticks become apostrophes, but in a line that is not UTF-8 never the second
+            // byte of a two-byte character (a lead byte from 0x81 up).
+            const bool utf8 = testing_support::ConvertsFromUtf8(line);
+            bool afterPair = false;  // whether the byte before was a pair's second byte
+            for (std::size_t i = 0; i < line.size(); ++i) {
+                const bool secondByte =
+                    !utf8 && i > 0 && !afterPair && static_cast<unsigned char>(line[i - 1]) >= 0x81;
+                afterPair = secondByte;
+                if (line[i] == '`' && !secondByte) {
+                    line[i] = '\'';
+                }
+            }
             copy += line + "\n";
         }
         if (cue.lines.empty()) {

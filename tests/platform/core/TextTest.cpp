@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <limits>
 #include <random>
+#include <tuple>
+
+#include "support/Files.h"
 
 namespace platform {
 namespace {
@@ -110,6 +113,53 @@ TEST(TrimBlanks, LeavesOutSpacesAndTabsAtBothEndsOnly) {
     for (const auto& [text, trimmed] : cases) {
         EXPECT_EQ(TrimBlanks(text), trimmed) << text;
     }
+}
+
+TEST(IsValidUtf8, TakesWellFormedUtf8Only) {
+    const std::pair<std::string_view, bool> cases[] = {
+        {"", true},
+        {"plain `ASCII`", true},
+        {"caf\xC3\xA9 \xE2\x80\x94 \xF0\x9F\x98\x80", true},
+        {"\xF4\x8F\xBF\xBF", true},   // U+10FFFF, the last character
+        {"\xA4\x60\xB1\x60", false},  // Big5
+        {"caf\xE9", false},           // Latin-1
+        {"\xC3", false},              // cut short
+        {"\xC0\xAF", false},          // overlong
+        {"\xE0\x80\xAF", false},
+        {"\xED\xA0\x80", false},      // a surrogate
+        {"\xF4\x90\x80\x80", false},  // beyond U+10FFFF
+        {"\xF8\x88\x80\x80\x80", false},
+    };
+    for (const auto& [text, valid] : cases) {
+        EXPECT_EQ(IsValidUtf8(text), valid) << Quoted(text);
+    }
+    // Random bytes, mostly from the ranges where the rules bite, judged as the C library does.
+    std::mt19937 random(11);
+    const unsigned char bytes[] = {0x41, 0x60, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF,
+                                   0xC1, 0xC2, 0xDF, 0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5};
+    for (int i = 0; i < 20000; ++i) {
+        std::string text(random() % 6, '\0');
+        for (char& c : text) {
+            c = static_cast<char>(bytes[random() % std::size(bytes)]);
+        }
+        ASSERT_EQ(IsValidUtf8(text), testing_support::ConvertsFromUtf8(text)) << Quoted(text);
+    }
+}
+
+TEST(Quoted, ShowsWhatAMessageCannotAndCutsBetweenCharacters) {
+    const std::tuple<std::string_view, std::size_t, std::string_view> cases[] = {
+        {"plain", 60, "\"plain\""},
+        {std::string_view("a\0\t\x01\x7F\n", 6), 60, "\"a\\0\\t\\x01\\x7F\\x0A\""},
+        {"say \"hi\" \\", 60, "\"say \\\"hi\\\" \\\\\""},
+        {"caf\xC3\xA9 caf\xE9", 60, "\"caf\xC3\xA9 caf\\xE9\""},
+        {"abcdef", 4, "\"abcd...\""},
+        {"ab\xE2\x80\x94", 4, "\"ab...\""},                              // not inside the dash
+        {"\xA9\xA9\xA9\xA9\xA9\xA9", 4, "\"\\xA9\\xA9\\xA9\\xA9...\""},  // nor before all Latin-1
+    };
+    for (const auto& [text, longest, quoted] : cases) {
+        EXPECT_EQ(Quoted(text, longest), quoted);
+    }
+    EXPECT_EQ(Quoted(std::string(100, 'x')), "\"" + std::string(100, 'x') + "\"");
 }
 
 TEST(Floor, GivesTheLargestWholeNumberNotAbove) {
