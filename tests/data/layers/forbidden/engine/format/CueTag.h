@@ -1,0 +1,3 @@
+#include <vector>
+
+#include "app/App.h"
