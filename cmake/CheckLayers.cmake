@@ -29,7 +29,8 @@ foreach(layer IN LISTS layers)
     if(NOT text MATCHES "#[ \t]*include[ \t]*\"")
       continue()
     endif()
-    # One list element a line; characters that mean something to CMake lists go first.
+    # One list element a line, once the brackets, semicolons and backslashes that would split or
+    # join the elements are gone.
     string(REGEX REPLACE "[][;\\\\]" "" text "${text}")
     string(REPLACE "\n" ";" lines "${text}")
     cmake_path(GET source PARENT_PATH folder)
