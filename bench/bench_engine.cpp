@@ -23,8 +23,8 @@
 #include "platform/core/Memory.h"
 #include "platform/data/DialogBackend.h"
 #include "platform/data/Listbox.h"
-#include "platform/data/ScriptedDialogBackend.h"
 #include "platform/data/TextField.h"
+#include "support/ScriptedDialogBackend.h"
 #include "support/StandaloneHost.h"
 
 namespace {

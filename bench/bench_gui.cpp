@@ -19,9 +19,9 @@
 #include "app/Window1.h"
 #include "platform/core/StringList.h"
 #include "platform/data/DialogBackend.h"
-#include "platform/data/ScriptedDialogBackend.h"
 #include "platform/ui/FrameworkRuntime.h"
 #include "platform/ui/GuardedApplication.h"
+#include "support/ScriptedDialogBackend.h"
 
 namespace {
 

@@ -30,12 +30,12 @@
 #include "app/MainMenuBar.h"
 #include "app/Startup.h"
 #include "platform/data/EventDispatch.h"
-#include "platform/data/ScriptedDialogBackend.h"
 #include "platform/ui/FrameworkRuntime.h"
 #include "platform/ui/QtDialogBackend.h"
 #include "support/EventLoop.h"
 #include "support/Files.h"
 #include "support/ModalDialogs.h"
+#include "support/ScriptedDialogBackend.h"
 #include "support/ScriptedDialogs.h"
 
 namespace {

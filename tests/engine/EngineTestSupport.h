@@ -18,9 +18,9 @@
 #include "engine/EngineHost.h"
 #include "engine/request/ImportSRT.h"
 #include "platform/data/Listbox.h"
-#include "platform/data/ScriptedDialogBackend.h"
 #include "platform/data/TextField.h"
 #include "support/Files.h"
+#include "support/ScriptedDialogBackend.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StandaloneHost.h"
 

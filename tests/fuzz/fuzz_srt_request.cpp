@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "engine/request/ImportSRT.h"
-#include "platform/data/ScriptedDialogBackend.h"
 #include "support/Files.h"
+#include "support/ScriptedDialogBackend.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StandaloneHost.h"
 

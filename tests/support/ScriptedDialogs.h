@@ -3,7 +3,7 @@
 // Dialog backends installed for a scope, so that no test leaves one installed behind it.
 
 #include "platform/data/DialogBackend.h"
-#include "platform/data/ScriptedDialogBackend.h"
+#include "support/ScriptedDialogBackend.h"
 
 namespace testing_support {
 

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "DataTestSupport.h"
-#include "platform/data/ScriptedDialogBackend.h"
+#include "support/ScriptedDialogBackend.h"
 
 namespace datatest {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/data/ScriptedDialogBackend.h"
+#include "support/ScriptedDialogBackend.h"
 
 namespace platform {
 

@@ -1,0 +1,3 @@
+#include "App.h"
+#include "engine/Host.h"
+#include "platform/ui/Window.h"

@@ -1,0 +1,2 @@
+#include "generated/Missing.h"
+#include "platform/core/Text.h"

@@ -1,0 +1,3 @@
+#include <QWidget>
+
+#include "platform/data/Rows.h"

@@ -1,0 +1,3 @@
+#include <vector>
+using Row = int[2];
+#include "app/App.h"

@@ -1,0 +1,2 @@
+#include "engine/format/CueTag.h"
+#include "platform/core/Text.h"
