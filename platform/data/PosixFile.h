@@ -1,10 +1,12 @@
 #pragma once
 
 // What the data layer's file code shares: how a path is shown in a message, what kind of file
-// a mode names, and a descriptor that closes itself.
+// a mode names, a system call made again when a signal interrupts it, and a descriptor that
+// closes itself.
 
 #include <sys/types.h>
 
+#include <cerrno>
 #include <string>
 
 namespace platform {
@@ -15,6 +17,17 @@ std::string Quoted(const std::string& path);
 // What a file of the given mode is when it is not a plain file: "a folder", "a pipe",
 // "a socket", "a device" or "a special file".
 std::string KindOf(mode_t mode);
+
+// The result of call, made again for as long as a signal interrupts it (it fails with EINTR).
+template <typename Call>
+auto Retried(Call call) {
+    for (;;) {
+        const auto result = call();
+        if (result >= 0 || errno != EINTR) {
+            return result;
+        }
+    }
+}
 
 // A file descriptor closed when its owner goes, unless Close has closed it before.
 class Descriptor {
