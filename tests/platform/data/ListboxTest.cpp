@@ -70,7 +70,7 @@ TEST(ListboxTest, KeepsManyRowsAcrossItsChunks) {
 }
 
 // Every cell holds a text of its own, so that a text moved to the wrong place on the way is seen.
-TEST(ListboxTest, CellsRewrittenManyTimesKeepTheirLatestText) {
+TEST(ListboxTest, CellsRewrittenManyTimesKeepTheirLatestTextInBoundedRoom) {
     platform::Listbox list;
     const auto text = [](char column, int row, int round) {
         return std::string(90, column) + std::to_string(row) + "/" + std::to_string(round);
