@@ -64,5 +64,27 @@ TEST_F(MemoryTest, ARequestThatRunsOutOfMemoryLetsGoOfAllItBuiltAndTheNextOneWor
     EXPECT_EQ(shortHost.app.textArray.Count(), 2u);
 }
 
+// What a large request freed is handed back to the system when it ends, not kept free at the
+// top of the heap for a next request that may never come. Left to itself, the allocator keeps
+// at least its padding of 128 KiB there, and after a large request far more.
+TEST_F(MemoryTest, AFinishedRequestKeepsNoFreeMemoryAtTheTopOfTheHeap) {
+#if defined(__GLIBC__)
+    std::string cues;
+    for (int i = 0; i < 10000; ++i) {
+        cues += std::to_string(i + 1) + "\n" + PlainSrtTime(i * 1000) + " --> " +
+                PlainSrtTime(i * 1000 + 500) + "\nA cue\n\n";
+    }
+    Request(host, cues);
+    const struct mallinfo2 heap = ::mallinfo2();
+    if (heap.arena == 0) {
+        GTEST_SKIP() << "the memory comes from another allocator than the C library's";
+    }
+    EXPECT_EQ(host.cueList.ListCount(), 10000);
+    EXPECT_LT(heap.keepcost, 64u * 1024);
+#else
+    GTEST_SKIP() << "only glibc's allocator tells what it keeps free";
+#endif
+}
+
 }  // namespace
 }  // namespace enginetest
