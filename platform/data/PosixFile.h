@@ -1,8 +1,7 @@
 #pragma once
 
 // What the data layer's file code shares: how a path is shown in a message, what kind of file
-// a mode names, a system call made again when a signal interrupts it, and a descriptor that
-// closes itself.
+// a mode names, and a descriptor that closes itself.
 
 #include <sys/types.h>
 
