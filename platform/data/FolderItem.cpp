@@ -12,6 +12,7 @@
 
 #include "platform/core/Exceptions.h"
 #include "platform/data/DialogBackend.h"
+#include "platform/data/FileReadCalls.h"
 #include "platform/data/PosixFile.h"
 #include "platform/data/Utf16Decoding.h"
 
@@ -23,9 +24,11 @@ std::string TooLarge(const std::string& path) {
     return "Cannot read " + Quoted(path) + ": the file is too large to read.";
 }
 
-// The whole file at path, or the reason it could not be read. Only a plain file is read: the
-// file is opened without waiting (a pipe would wait for a writer) and anything else is refused
-// before a byte of it is read (a device such as /dev/zero never ends).
+// The whole file at path, or the reason it could not be read. Only a plain file is read, and
+// nothing waits: the file is opened without waiting (a pipe would wait for a writer), anything
+// else is refused before a byte of it is read (a device such as /dev/zero never ends), and the
+// descriptor stays non-blocking, which changes nothing for a plain file but keeps a system file
+// that passes for one (a kernel log) from waiting forever for its next line.
 bool ReadWholeFile(const std::string& path, std::string& content, std::string& error) {
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0) {
@@ -41,48 +44,40 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& e
         error = Quoted(path) + " is " + KindOf(info.st_mode) + ", not a file.";
         return false;
     }
-    const int flags = ::fcntl(fd.Get(), F_GETFL);
-    if (flags < 0 || ::fcntl(fd.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
-        return false;
-    }
     if (info.st_size > 0 && static_cast<std::uintmax_t>(info.st_size) > content.max_size()) {
         error = TooLarge(path);
         return false;
     }
+    FileReadCalls& calls = CurrentFileReadCalls();
+    const auto readSome = [&](char* data, std::size_t size) {
+        return Retried([&] { return calls.Read(fd.Get(), data, size); });
+    };
     // Read into a buffer of the file's size; only a file that grows (or reports no size, as
     // some system files do) makes it grow.
     try {
         content.resize(info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0);
         std::size_t filled = 0;
         for (;;) {
+            ssize_t got = 0;
             if (filled == content.size()) {
                 char probe[65536];
-                const ssize_t more = ::read(fd.Get(), probe, sizeof probe);
-                if (more > 0) {
-                    content.append(probe, static_cast<std::size_t>(more));
-                    filled += static_cast<std::size_t>(more);
-                    continue;
+                got = readSome(probe, sizeof probe);
+                if (got > 0) {
+                    content.append(probe, static_cast<std::size_t>(got));
                 }
-                if (more == 0) {
-                    break;
-                }
-                if (errno == EINTR) {
-                    continue;
-                }
-                error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
-                return false;
-            }
-            const ssize_t got = ::read(fd.Get(), content.data() + filled, content.size() - filled);
-            if (got < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                error = "Cannot read " + Quoted(path) + ": " + std::strerror(errno) + ".";
-                return false;
+            } else {
+                got = readSome(content.data() + filled, content.size() - filled);
             }
             if (got == 0) {
-                break;  // the file shrank while it was read
+                break;  // the end, or the file shrank while it was read
+            }
+            if (got < 0) {
+                const int reason = errno;
+                error = "Cannot read " + Quoted(path) + ": " +
+                        (reason == EAGAIN || reason == EWOULDBLOCK
+                             ? std::string("it has nothing to read yet, and reading it would wait.")
+                             : std::strerror(reason) + std::string("."));
+                return false;
             }
             filled += static_cast<std::size_t>(got);
         }

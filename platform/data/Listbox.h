@@ -53,6 +53,10 @@ public:
     std::int64_t ColumnCount() const { return columnCount_; }
     void ColumnCount(std::int64_t count);
 
+    // The bytes of cell text the list holds in its store, texts since overwritten but not yet
+    // let go of included.
+    std::size_t StoredBytes() const { return storedBytes_; }
+
     void SetObserver(ListboxObserver* observer) { observer_ = observer; }
     void AcknowledgeChanges() { changePending_ = false; }
 

@@ -5,6 +5,7 @@
 
 #include <sys/types.h>
 
+#include <cerrno>
 #include <string>
 
 #include "platform/core/Text.h"
@@ -14,6 +15,17 @@ namespace platform {
 // What a file of the given mode is when it is not a plain file: "a folder", "a pipe",
 // "a socket", "a device" or "a special file".
 std::string KindOf(mode_t mode);
+
+// The result of call, made again for as long as a signal interrupts it (it fails with EINTR).
+template <typename Call>
+auto Retried(Call call) {
+    for (;;) {
+        const auto result = call();
+        if (result >= 0 || errno != EINTR) {
+            return result;
+        }
+    }
+}
 
 // A file descriptor closed when its owner goes, unless Close has closed it before.
 class Descriptor {

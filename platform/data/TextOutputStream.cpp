@@ -22,17 +22,6 @@ std::string Reason() {
     return std::strerror(errno);
 }
 
-// The result of call, made again for as long as a signal interrupts it.
-template <typename Call>
-auto Retried(Call call) {
-    for (;;) {
-        const auto result = call();
-        if (result >= 0 || errno != EINTR) {
-            return result;
-        }
-    }
-}
-
 // The mode a new file gets from the process's umask.
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "DataTestSupport.h"
+#include "platform/data/FileReadCalls.h"
 #include "support/ScriptedDialogBackend.h"
 
 namespace datatest {
@@ -58,6 +59,34 @@ TEST(FolderItemTest, ReadsNothingFromWhatIsNotAPlainFile) {
     EXPECT_EQ(file.OpenAsTextFile(), nullptr);
     EXPECT_EQ(file.LastError(), "\"" + pipe + "\" is a pipe, not a file.");
     ::close(writer);
+}
+
+// Reads as a system file that passes for a plain one but has nothing to give yet (a kernel
+// log): a signal interrupts the first read; after that, a blocking read would wait forever (so
+// it is only noted) and a non-blocking one fails with EAGAIN.
+class FileWithNothingYet : public platform::FileReadCalls {
+public:
+    FileWithNothingYet() { platform::InstallFileReadCalls(this); }
+    ~FileWithNothingYet() override { platform::InstallFileReadCalls(nullptr); }
+    ssize_t Read(int fd, char*, std::size_t) override {
+        errno = reads++ == 0 ? EINTR : EAGAIN;
+        waitedForever = waitedForever || (::fcntl(fd, F_GETFL) & O_NONBLOCK) == 0;
+        return -1;
+    }
+    int reads = 0;
+    bool waitedForever = false;
+};
+
+TEST(FolderItemTest, AFileThatWouldWaitForItsDataIsNotRead) {
+    TemporaryFolder folder;
+    WriteBytes(folder.Path("log"), "");
+    FileWithNothingYet calls;
+    platform::FolderItem file(folder.Path("log"));
+    EXPECT_EQ(file.OpenAsTextFile(), nullptr);
+    EXPECT_FALSE(calls.waitedForever);
+    EXPECT_EQ(calls.reads, 2);
+    EXPECT_EQ(file.LastError(), "Cannot read \"" + folder.Path("log") +
+                                    "\": it has nothing to read yet, and reading it would wait.");
 }
 
 TEST(FolderItemTest, DecodesUtf16InBothByteOrders) {

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "DataTestSupport.h"
+#include "platform/data/FileWriteCalls.h"
 #include "platform/data/FolderItem.h"
 
 namespace datatest {
@@ -208,6 +209,28 @@ TEST(TextOutputStreamTest, ATerminationSignalDuringAWriteLeavesNoTemporaryFile) 
         EXPECT_EQ(ReadBytes(folder.Path("target.srt")), "old");
         EXPECT_THAT(folder.Names(), ElementsAre("target.srt"));
     }
+}
+
+// Makes the temporary file, and SIGTERM comes right then, before the stream can look after it.
+class TerminatedWhileTheFileIsMade : public platform::FileWriteCalls {
+    int MakeTemporary(char* pattern) override {
+        const int fd = FileWriteCalls::MakeTemporary(pattern);
+        ::raise(SIGTERM);
+        return fd;
+    }
+};
+
+TEST(TextOutputStreamTest, ATerminationSignalWhileTheFileIsMadeLeavesNoTemporaryFile) {
+    TemporaryFolder folder;
+    EXPECT_EXIT(
+        {
+            std::signal(SIGTERM, SIG_DFL);
+            TerminatedWhileTheFileIsMade calls;
+            platform::InstallFileWriteCalls(&calls);
+            platform::FolderItem(folder.Path("out.srt")).CreateTextFile();
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
+    EXPECT_THAT(folder.Names(), IsEmpty());
 }
 
 void NoteSignal(int) {}
