@@ -113,8 +113,19 @@ SrtTimecodeLine SrtTimecodeLine::Cut(std::string_view line) {
 }
 
 std::optional<std::string_view> SrtTimecodeLine::BrokenArrow(std::string_view line) {
-    if (line.find('>') == std::string_view::npos) {
-        return std::nullopt;  // the common text line: no arrow of any kind
+    // The common text line has no arrow of any kind: no ">" behind a "-" or "=" (blanks
+    // between allowed). It is let go without looking for times.
+    bool anyArrow = false;
+    for (std::size_t head = line.find('>'); head != std::string_view::npos && !anyArrow;
+         head = line.find('>', head + 1)) {
+        std::size_t shaft = head;
+        while (shaft > 0 && platform::IsBlank(line[shaft - 1])) {
+            --shaft;
+        }
+        anyArrow = shaft > 0 && (line[shaft - 1] == '-' || line[shaft - 1] == '=');
+    }
+    if (!anyArrow) {
+        return std::nullopt;
     }
     for (std::size_t at = 0; at < line.size(); ++at) {
         if (!platform::IsDigit(line[at]) || (at > 0 && platform::IsDigit(line[at - 1]))) {

@@ -172,15 +172,19 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
                                              "\" has no \":\" between its fields.");
     }
     const bool withHours = colons >= 2;
-    // An empty field (a file cut off at "00:02:", or "00::15,900") would silently count as 0.
-    for (std::size_t field = 0; field < (withHours ? 3u : 2u); ++field) {
+    // Each field counts as the whole number at its start: Val stops at the fraction mark. An
+    // empty field (a file cut off at "00:02:", or "00::15,900") would silently count as 0.
+    const std::size_t fieldsRead = withHours ? 3 : 2;
+    std::array<double, 3> values{};
+    for (std::size_t field = 0; field < fieldsRead; ++field) {
         const std::string_view wholePart = fields[field].substr(0, FractionMark(fields[field]));
-        if (platform::TrimBlanks(wholePart).empty()) {
+        if (platform::SkipBlanks(wholePart) == wholePart.size()) {
             throw platform::OutOfBoundsException("\"" + std::string(timecode) +
                                                  "\" has an empty field.");
         }
+        values[field] = FieldValue(wholePart);
     }
-    const std::string_view secondsAndFraction = fields[withHours ? 2 : 1];
+    const std::string_view secondsAndFraction = fields[fieldsRead - 1];
     const std::size_t mark = FractionMark(secondsAndFraction);
     if (mark == std::string_view::npos && colons >= 3) {
         throw platform::OutOfBoundsException("\"" + std::string(timecode) +
@@ -192,13 +196,8 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
         fraction = fraction.substr(0, FractionMark(fraction));
     }
 
-    // Each field counts as the whole number at its start: Val stops at the fraction mark.
-    const auto whole = [](std::string_view field) {
-        return FieldValue(field.substr(0, FractionMark(field)));
-    };
-    double base =
-        (withHours ? whole(fields[0]) * 3600.0 : 0.0) + whole(fields[withHours ? 1 : 0]) * 60.0;
-    base = base + whole(secondsAndFraction);
+    double base = (withHours ? values[0] * 3600.0 : 0.0) + values[fieldsRead - 2] * 60.0;
+    base = base + values[fieldsRead - 1];
     if (base < 0.0) {
         throw platform::OutOfBoundsException("\"" + std::string(timecode) +
                                              "\" has a field below zero.");

@@ -52,8 +52,18 @@ constexpr bool IsBlank(char c) {
 
 // Where the run of blanks, or of digits, that begins at `at` in text ends: the first position
 // from `at` on that holds something else, or text's size.
-std::size_t SkipBlanks(std::string_view text, std::size_t at = 0);
-std::size_t SkipDigits(std::string_view text, std::size_t at = 0);
+inline std::size_t SkipBlanks(std::string_view text, std::size_t at = 0) {
+    while (at < text.size() && IsBlank(text[at])) {
+        ++at;
+    }
+    return at;
+}
+inline std::size_t SkipDigits(std::string_view text, std::size_t at = 0) {
+    while (at < text.size() && IsDigit(text[at])) {
+        ++at;
+    }
+    return at;
+}
 
 // text without the blanks (spaces and tabs) at its start and its end.
 std::string_view TrimBlanks(std::string_view text);
