@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/core/AddressSpaceReserve.h"
+#include "platform/core/Memory.h"
 #include "platform/data/DialogBackend.h"
 
 namespace platform {
@@ -13,14 +14,19 @@ namespace {
 int busyScopes = 0;
 
 // Long work may hold so much that a dialog could not come up: where the address space is
-// limited, Qt's file dialog, whose folder-reading thread needs a stack and a heap of its own,
-// ends the program when it finds no room, beyond anyone's reach. So while the work lasts, room is
-// kept back for the dialogs and handed to each one while it is up. What Qt's save dialog was seen
-// to take over the work's data, thread stacks included, is some 80 MiB; the message box less.
-constexpr std::size_t kDialogRoom = std::size_t{128} << 20;
+// limited, Qt's file dialog, which starts threads to read the folder and to paint, ends or hangs
+// the program, beyond anyone's reach, when it finds no room for their stacks or its own data. So while
+// the work lasts, room is kept back for the dialogs and handed to each one while it is up. Coming
+// up first, Qt's file dialog was seen to start three threads and take under 3 MiB besides their
+// stacks; later dialogs reused those threads, and a message box took under 1 MiB. (A thread's
+// own heap arena is left out: the allocator does without one when there is no room for it.)
+// The room holds six stacks and 16 MiB, for more processors and a larger dialog.
+std::size_t DialogRoomSize() {
+    return 6 * DefaultThreadStackSize() + (std::size_t{16} << 20);
+}
 
 AddressSpaceReserve& DialogRoom() {
-    static AddressSpaceReserve room(kDialogRoom);
+    static AddressSpaceReserve room(DialogRoomSize());
     return room;
 }
 

@@ -12,6 +12,7 @@
 
 #include "DataTestSupport.h"
 #include "platform/core/Exceptions.h"
+#include "platform/core/Memory.h"
 #include "platform/data/Dialogs.h"
 
 namespace {
@@ -81,9 +82,11 @@ TEST_F(DialogsTest, BusyScopesNestAndPauseWhileADialogIsUp) {
     dialogs.Busy(false);
 }
 
-// What Qt's save dialog was seen to take in address space, thread stack and heap included, while
-// the work's data was held.
-constexpr std::size_t kSaveDialogNeeds = std::size_t{80} << 20;
+// What Qt's file dialog was seen to take in address space when it first came up: the stacks of
+// the three threads it started, and 3 MiB.
+std::size_t FileDialogNeeds() {
+    return 3 * platform::DefaultThreadStackSize() + (std::size_t{3} << 20);
+}
 
 void* MapAddressSpace(std::size_t bytes) {
     void* const mapping =
@@ -109,7 +112,7 @@ void FillLimitedAddressSpace() {
     }
 }
 
-// A message box that takes what the save dialog needs, and gives it back when done unless told
+// A message box that takes what the file dialog needs, and gives it back when done unless told
 // to keep it.
 class RoomTakingDialogs : public platform::ScriptedDialogBackend {
 public:
@@ -117,10 +120,10 @@ public:
     bool hadRoom = false;
 
     void ShowMessage(std::string_view text) override {
-        void* const room = MapAddressSpace(kSaveDialogNeeds);
+        void* const room = MapAddressSpace(FileDialogNeeds());
         hadRoom = room != nullptr;
         if (hadRoom && !keepsRoom) {
-            ::munmap(room, kSaveDialogNeeds);
+            ::munmap(room, FileDialogNeeds());
         }
         ScriptedDialogBackend::ShowMessage(text);
     }
