@@ -14,13 +14,13 @@ namespace {
 int busyScopes = 0;
 
 // Long work may hold so much that a dialog could not come up: where the address space is
-// limited, Qt's file dialog, which starts threads to read the folder and to paint, ends or hangs
-// the program, beyond anyone's reach, when it finds no room for their stacks or its own data. So while
-// the work lasts, room is kept back for the dialogs and handed to each one while it is up. Coming
-// up first, Qt's file dialog was seen to start three threads and take under 3 MiB besides their
-// stacks; later dialogs reused those threads, and a message box took under 1 MiB. (A thread's
-// own heap arena is left out: the allocator does without one when there is no room for it.)
-// The room holds six stacks and 16 MiB, for more processors and a larger dialog.
+// limited, Qt's file dialog starts threads (to read the folder, to paint) and, finding no room
+// for their stacks or its own data, ends or hangs the program beyond anyone's reach. So while the
+// work lasts, room is kept back for the dialogs and handed to each one while it is up. Coming up
+// first, Qt's file dialog was seen to start three threads and take under 3 MiB besides their
+// stacks; later dialogs reused those threads and took under 3 MiB, a message box under 1 MiB.
+// A thread's own heap arena is not counted: the allocator does without one when there is no
+// room. The room holds six stacks and 16 MiB, for more processors and larger dialogs.
 std::size_t DialogRoomSize() {
     return 6 * DefaultThreadStackSize() + (std::size_t{16} << 20);
 }
@@ -66,7 +66,7 @@ public:
         }
     }
     ~DialogPause() {
-        if (paused_) {  // the dialog raised: the work ends, with what room there is
+        if (paused_) {  // the dialog threw: the work ends, with what room there is
             DialogRoom().Take();
             TellBusy(true);
         }
