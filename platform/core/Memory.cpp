@@ -15,6 +15,12 @@ void ReturnFreeMemory() noexcept {
 #endif
 }
 
+void ShareOneHeapAmongThreads() noexcept {
+#if defined(__GLIBC__)
+    ::mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 std::size_t DefaultThreadStackSize() noexcept {
     std::size_t size = std::size_t{8} << 20;  // the usual default, from the stack limit
 #if defined(__GLIBC__)
