@@ -21,8 +21,6 @@ public:
     // Gives the reserve's address space back, if it is held.
     void Release() noexcept;
 
-    bool Held() const noexcept { return mapping_ != nullptr; }
-
 private:
     std::size_t bytes_;
     void* mapping_ = nullptr;

@@ -17,10 +17,10 @@ int busyScopes = 0;
 // limited, Qt's file dialog starts threads (to read the folder, to paint) and, finding no room
 // for their stacks or its own data, ends or hangs the program beyond anyone's reach. So while the
 // work lasts, room is kept back for the dialogs and handed to each one while it is up. Coming up
-// first, Qt's file dialog was seen to start three threads and take under 3 MiB besides their
-// stacks; later dialogs reused those threads and took under 3 MiB, a message box under 1 MiB.
-// A thread's own heap arena is not counted: the allocator does without one when there is no
-// room. The room holds six stacks and 16 MiB, for more processors and larger dialogs.
+// first, with the threads sharing the one heap (ShareOneHeapAmongThreads), Qt's file dialog was
+// seen to take 28 MiB: the stacks of the three threads it started and 4 MiB; a save dialog after
+// it 11 MiB, a message box under 1 MiB. The room holds six stacks and 16 MiB (64 MiB with the
+// usual 8 MiB stacks), for more processors and larger dialogs.
 std::size_t DialogRoomSize() {
     return 6 * DefaultThreadStackSize() + (std::size_t{16} << 20);
 }
