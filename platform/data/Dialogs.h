@@ -24,6 +24,9 @@ bool ShowURL(std::string_view address);
 
 // Marks long work for the user while it lives (DialogBackend::Busy). Scopes nest; the dialogs
 // and the message box above pause it while they are up, so that the user can answer them.
+// While it lives, room in the address space is kept back for those dialogs, so that they come
+// up however much the work holds; a dialog that cannot have that room raises std::bad_alloc
+// instead of coming up, and so does one that keeps some of it when it is done.
 class BusyScope {
 public:
     BusyScope();

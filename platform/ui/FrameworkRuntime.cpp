@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "platform/core/Memory.h"
 #include "platform/data/DialogBackend.h"
 #include "platform/data/EventDispatch.h"
 #include "platform/ui/GuardedApplication.h"
@@ -47,6 +48,7 @@ void ApplyIdentity(const ApplicationIdentity& identity) {
 }  // namespace
 
 void RuntimeInit(int& argc, char** argv, ApplicationIdentity identity) {
+    ShareOneHeapAmongThreads();  // before Qt starts its threads
     RuntimeState& state = State();
     state.argc = &argc;
     state.argv = argv;

@@ -1,0 +1,35 @@
+#include "platform/core/Memory.h"
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+namespace platform {
+namespace {
+
+std::size_t AddressSpaceInUse() {
+    std::size_t pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    return pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+}
+
+// A heap of a thread's own sets aside 64 MiB of address space; sharing the one heap, a thread
+// started afterwards adds its stack alone (8 MiB by default). No earlier test here starts a
+// thread, whose heap a later one could take over.
+TEST(MemoryTest, ThreadsStartedAfterSharingTheOneHeapTakeNoHeapOfTheirOwn) {
+    ShareOneHeapAmongThreads();
+    const std::size_t before = AddressSpaceInUse();
+    std::thread([] {
+        void* volatile bytes = std::malloc(1000);
+        std::free(bytes);
+    }).join();
+    const std::size_t grown = AddressSpaceInUse() - before;
+    EXPECT_LT(grown, std::size_t{64} << 20) << grown;
+}
+
+}  // namespace
+}  // namespace platform
