@@ -7,20 +7,13 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/AppProperties.h"
-#include "engine/EngineHost.h"
+#include "engine/request/DoSRT.h"
 #include "engine/request/ImportSRT.h"
-#include "platform/data/Listbox.h"
-#include "platform/data/TextField.h"
 #include "support/Files.h"
-#include "support/ScriptedDialogBackend.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StandaloneHost.h"
 
@@ -28,7 +21,6 @@ namespace enginetest {
 
 using TestHost = testing_support::StandaloneHost;
 
-using testing_support::InstalledDialogs;
 using testing_support::ModeOf;
 using testing_support::NamesIn;
 using testing_support::ReadBytes;
@@ -77,6 +69,13 @@ protected:
         return ReadBytes(folder.Path(target));
     }
 
+    // Runs the copy of the cue list with the save dialog answering name; what name then holds.
+    std::string Export(const std::string& name = "out.srt") {
+        dialogs.AnswerSave(folder.Path(name));
+        engine::DoSRT(host);
+        return ReadBytes(folder.Path(name));
+    }
+
     // The cells of row as one text: "start | end | text".
     std::string Row(std::int64_t row) {
         return host.cueList.Cell(row, 0) + " | " + host.cueList.Cell(row, 1) + " | " +
@@ -103,8 +102,13 @@ protected:
 
     TestHost host;
     TemporaryFolder folder;
-    platform::ScriptedDialogBackend dialogs;
-    InstalledDialogs installedDialogs{dialogs};
+    testing_support::ScriptedDialogs dialogs;
+};
+
+// A test of the copy of a cue list that the test fills itself, as if read from movie.srt.
+class CopyTest : public EngineTest {
+protected:
+    CopyTest() { host.app.srtName = "movie.srt"; }
 };
 
 }  // namespace enginetest

@@ -24,12 +24,9 @@ private:
 };
 
 // A scripted dialog backend, installed for the lifetime of the object.
-class ScriptedDialogs {
-public:
-    platform::ScriptedDialogBackend backend;
-
+class ScriptedDialogs : public platform::ScriptedDialogBackend {
 private:
-    InstalledDialogs installed_{backend};
+    InstalledDialogs installed_{*this};
 };
 
 }  // namespace testing_support

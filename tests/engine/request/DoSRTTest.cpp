@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 
 #include "engine/EngineTestSupport.h"
-#include "engine/request/DoSRT.h"
 
 namespace enginetest {
 namespace {
@@ -9,20 +8,16 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-using DoSRTTest = EngineTest;
+using DoSRTTest = CopyTest;
 
 TEST_F(DoSRTTest, CopiesTheRowsAndConvertsTheirTimecodes) {
-    host.app.srtName = "movie.srt";
     AddRow("72.500", "75.250", "a text");
-    dialogs.AnswerSave(folder.Path("out.srt"));
-    engine::DoSRT(host);
-
+    EXPECT_EQ(Export(), "1\n00:01:12,500 --> 00:01:15,250\na text\n\n");
     EXPECT_THAT(host.app.startTimeArray.Items(), ElementsAre("00:01:12,500"));
     EXPECT_THAT(host.app.endTimeArray.Items(), ElementsAre("00:01:15,250"));
     EXPECT_THAT(host.app.textArray.Items(), ElementsAre("a text"));
     EXPECT_THAT(host.app.secondsArray.Items(), IsEmpty());
     EXPECT_EQ(host.cueList.ListCount(), 1);  // only read
-    EXPECT_EQ(ReadBytes(folder.Path("out.srt")), "1\n00:01:12,500 --> 00:01:15,250\na text\n\n");
 }
 
 TEST_F(DoSRTTest, ReadsFractionsAsDecimalsAndWritesNegativeTimesAsZero) {
@@ -30,9 +25,7 @@ TEST_F(DoSRTTest, ReadsFractionsAsDecimalsAndWritesNegativeTimesAsZero) {
     AddRow("62.5", "62.05", "");
     AddRow("-2.500", "360002.999", "");
     AddRow("not a number", "7.000X1", "");
-    dialogs.AnswerSave(folder.Path("out.srt"));
-    engine::DoSRT(host);
-
+    Export();
     EXPECT_THAT(host.app.startTimeArray.Items(),
                 ElementsAre("00:01:02,500", "00:00:00,000", "00:00:00,000"));
     EXPECT_THAT(host.app.endTimeArray.Items(),
@@ -40,40 +33,31 @@ TEST_F(DoSRTTest, ReadsFractionsAsDecimalsAndWritesNegativeTimesAsZero) {
 }
 
 TEST_F(DoSRTTest, EmptyCueListStillAsksAndWritesAnEmptyFile) {
-    host.app.srtName = "movie.srt";
     host.app.startTimeArray.Append("old");
     host.app.secondsArray.Append("old");
     WriteBytes(folder.Path("out.srt"), "what was there before");
-    dialogs.AnswerSave(folder.Path("out.srt"));
-    engine::DoSRT(host);
-
+    EXPECT_EQ(Export(), "");
     EXPECT_TRUE(host.app.startTimeArray.Empty());
     EXPECT_TRUE(host.app.endTimeArray.Empty());
     EXPECT_TRUE(host.app.textArray.Empty());
     EXPECT_TRUE(host.app.secondsArray.Empty());
-    EXPECT_EQ(ReadBytes(folder.Path("out.srt")), "");
     EXPECT_THAT(dialogs.Launched(), ElementsAre(folder.Path("out.srt")));
     EXPECT_THAT(folder.Names(), ElementsAre("out.srt"));
 }
 
 TEST_F(DoSRTTest, SecondRunHoldsOnlyItsOwnRows) {
-    host.app.srtName = "movie.srt";
     AddRow("1.000", "2.000", "first");
     AddRow("3.000", "4.000", "second");
-    dialogs.AnswerSave(folder.Path("one.srt"));
-    engine::DoSRT(host);
-
+    Export("one.srt");
     host.cueList.DeleteAllRows();
     AddRow("5.000", "6.000", "third");
-    dialogs.AnswerSave(folder.Path("two.srt"));
-    engine::DoSRT(host);
+    Export("two.srt");
     EXPECT_THAT(host.app.startTimeArray.Items(), ElementsAre("00:00:05,000"));
     EXPECT_THAT(host.app.endTimeArray.Items(), ElementsAre("00:00:06,000"));
     EXPECT_THAT(host.app.textArray.Items(), ElementsAre("third"));
 }
 
 TEST_F(DoSRTTest, CancelledSaveKeepsTheConvertedLists) {
-    host.app.srtName = "movie.srt";
     AddRow("4.000", "6.500", "Hello|world");
     dialogs.CancelSave();
     engine::DoSRT(host);

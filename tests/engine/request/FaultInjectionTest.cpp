@@ -31,13 +31,19 @@
 namespace enginetest {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
-constexpr std::string_view kCouldNotWrite = "Could not write the new SRT file.\n";
-constexpr std::string_view kCouldNotLoad = "Could not load file.\n";
+const std::string kCouldNotWrite = "Could not write the new SRT file.\n";
+const std::string kCouldNotLoad = "Could not load file.\n";
+
+// The start of the message for a copy that no file in folder can take.
+std::string CannotCreateIn(const std::string& folder) {
+    return kCouldNotWrite + "Cannot create a file in \"" + folder + "\"";
+}
 
 // Scripted dialogs that do something to the file system right after the user chose a file,
 // before the engine gets to it.
@@ -163,7 +169,7 @@ protected:
         dialogs.ClearRecords();
         dialogs.AnswerOpen(path);
         engine::ImportSRT(host);
-        EXPECT_THAT(dialogs.Messages(), ElementsAre(std::string(kCouldNotLoad) + reason));
+        EXPECT_THAT(dialogs.Messages(), ElementsAre(kCouldNotLoad + reason));
         EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
         EXPECT_EQ(host.cueList.ListCount(), 0);
     }
@@ -173,7 +179,7 @@ protected:
                            const std::string& reason) {
         RunRequest(source, chosen, dialogs);
         EXPECT_EQ(OnlyMessage(dialogs),
-                  std::string(kCouldNotWrite) + "Cannot write \"" + chosen + "\": " + reason);
+                  kCouldNotWrite + "Cannot write \"" + chosen + "\": " + reason);
     }
 
     // A good request on the test's own folder still works after the fault.
@@ -203,9 +209,8 @@ TEST_F(FaultInjectionTest, FullFileSystemKeepsTheOldCopyAndLeavesNoTemporaryFile
     WriteBytes(folder.Path("movie.srt"), Subtitles(3000));  // a copy of some 200 kB
 
     RunRequest(folder.Path("movie.srt"), target, dialogs);
-    const std::string message = OnlyMessage(dialogs);
-    EXPECT_THAT(message, StartsWith(std::string(kCouldNotWrite) + "Cannot write \"" + target));
-    EXPECT_THAT(message, HasSubstr("No space left on device"));
+    EXPECT_THAT(OnlyMessage(dialogs), AllOf(StartsWith(kCouldNotWrite + "Cannot write \"" + target),
+                                            HasSubstr("No space left on device")));
     EXPECT_EQ(ReadBytes(target), kOldCopy);
     EXPECT_THAT(NamesIn(full), ElementsAre("movie_V2.srt"));
 
@@ -229,10 +234,8 @@ TEST_F(FaultInjectionTest, FileSystemOutOfInodesKeepsTheOldCopy) {
     WriteBytes(folder.Path("movie.srt"), Subtitles(2));
 
     RunRequest(folder.Path("movie.srt"), target, dialogs);
-    const std::string message = OnlyMessage(dialogs);
-    EXPECT_THAT(message, StartsWith(std::string(kCouldNotWrite) + "Cannot create a file in \"" +
-                                    full + "\""));
-    EXPECT_THAT(message, HasSubstr("No space left on device"));
+    EXPECT_THAT(OnlyMessage(dialogs),
+                AllOf(StartsWith(CannotCreateIn(full)), HasSubstr("No space left on device")));
     EXPECT_EQ(ReadBytes(target), kOldCopy);
     EXPECT_THAT(NamesIn(full), ElementsAre("movie_V2.srt"));
     ExpectTheNextRequestWorks();
@@ -256,10 +259,8 @@ TEST_F(FaultInjectionTest, ReadOnlyFolderIsToldAndLeftAsItWas) {
     for (const std::string& chosen : {target, source, readOnly + "/new.srt"}) {
         SCOPED_TRACE(chosen);
         RunRequest(source, chosen, dialogs);
-        const std::string message = OnlyMessage(dialogs);
-        EXPECT_THAT(message, StartsWith(std::string(kCouldNotWrite) + "Cannot create a file in \"" +
-                                        readOnly + "\""));
-        EXPECT_THAT(message, HasSubstr("Read-only file system"));
+        EXPECT_THAT(OnlyMessage(dialogs), AllOf(StartsWith(CannotCreateIn(readOnly)),
+                                                HasSubstr("Read-only file system")));
         EXPECT_EQ(host.cueList.ListCount(), 3) << "the file was read all the same";
     }
     EXPECT_EQ(ReadBytes(source), Subtitles(3));
@@ -306,10 +307,8 @@ TEST_F(FaultInjectionTest, TargetFolderRemovedOrTakenAfterTheSaveDialog) {
     // The chosen folder vanishes before the copy is made.
     meddling.afterSave = [&](const std::string&) { std::filesystem::remove(folder.Path("gone")); };
     RunRequest(folder.Path("movie.srt"), folder.Path("gone/movie_V2.srt"), meddling);
-    std::string message = OnlyMessage(meddling);
-    EXPECT_THAT(message, StartsWith(std::string(kCouldNotWrite) + "Cannot create a file in \"" +
-                                    folder.Path("gone") + "\""));
-    EXPECT_THAT(message, HasSubstr("No such file or directory"));
+    EXPECT_THAT(OnlyMessage(meddling), AllOf(StartsWith(CannotCreateIn(folder.Path("gone"))),
+                                             HasSubstr("No such file or directory")));
     EXPECT_FALSE(std::filesystem::exists(folder.Path("gone")));
 
     // The chosen file turns into a folder before the copy is made; what it held stays.
@@ -319,9 +318,8 @@ TEST_F(FaultInjectionTest, TargetFolderRemovedOrTakenAfterTheSaveDialog) {
         WriteBytes(path + "/inside.txt", kOldCopy);
     };
     RunRequest(folder.Path("movie.srt"), folder.Path("kept/movie_V2.srt"), meddling);
-    message = OnlyMessage(meddling);
-    EXPECT_THAT(message, StartsWith(std::string(kCouldNotWrite)));
-    EXPECT_THAT(message, HasSubstr("it is a folder"));
+    EXPECT_THAT(OnlyMessage(meddling),
+                AllOf(StartsWith(kCouldNotWrite), HasSubstr("it is a folder")));
     EXPECT_EQ(ReadBytes(folder.Path("kept/movie_V2.srt/inside.txt")), kOldCopy);
     EXPECT_THAT(NamesIn(folder.Path("kept")), ElementsAre("movie_V2.srt"));
     ExpectTheNextRequestWorks();
@@ -334,9 +332,8 @@ TEST_F(FaultInjectionTest, FileRemovedOrReplacedBetweenTheDialogAndTheReading) {
     WriteBytes(folder.Path("movie.srt"), Subtitles(2));
     meddling.afterOpen = [](const std::string& path) { std::filesystem::remove(path); };
     RunRequest(folder.Path("movie.srt"), folder.Path("out.srt"), meddling);
-    std::string message = OnlyMessage(meddling);
-    EXPECT_EQ(message, std::string(kCouldNotLoad) + "Cannot open \"" + folder.Path("movie.srt") +
-                           "\": No such file or directory.");
+    EXPECT_EQ(OnlyMessage(meddling), kCouldNotLoad + "Cannot open \"" + folder.Path("movie.srt") +
+                                         "\": No such file or directory.");
     EXPECT_THAT(meddling.SaveRequests(), IsEmpty());
     EXPECT_EQ(host.cueList.ListCount(), 0);
     EXPECT_EQ(host.app.srtName, "movie.srt");
@@ -347,9 +344,7 @@ TEST_F(FaultInjectionTest, FileRemovedOrReplacedBetweenTheDialogAndTheReading) {
         std::filesystem::create_directory(path);
     };
     RunRequest(folder.Path("movie.srt"), folder.Path("out.srt"), meddling);
-    message = OnlyMessage(meddling);
-    EXPECT_THAT(message, StartsWith(std::string(kCouldNotLoad)));
-    EXPECT_THAT(message, HasSubstr("is a folder"));
+    EXPECT_THAT(OnlyMessage(meddling), AllOf(StartsWith(kCouldNotLoad), HasSubstr("is a folder")));
     EXPECT_THAT(meddling.SaveRequests(), IsEmpty());
     EXPECT_FALSE(std::filesystem::exists(folder.Path("out.srt")));
     ExpectTheNextRequestWorks();

@@ -4,26 +4,19 @@
 #include <sys/stat.h>
 
 #include "engine/EngineTestSupport.h"
-#include "engine/request/DoSRT.h"
-#include "engine/request/ImportSRT.h"
 #include "engine/request/WriteShiftedCopy.h"
 #include "platform/data/FileWriteCalls.h"
 
 namespace enginetest {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
-class ShiftedCopyTest : public EngineTest {
-protected:
-    std::string Export(const std::string& name = "out.srt") {
-        dialogs.AnswerSave(folder.Path(name));
-        engine::DoSRT(host);
-        return ReadBytes(folder.Path(name));
-    }
-};
+using ShiftedCopyTest = CopyTest;
 
 TEST(ShiftedCopyNameTest, IsTheNameUpToItsFirstDotAndV2) {
     EXPECT_EQ(engine::ShiftedCopyName("movie.srt"), "movie_V2.srt");
@@ -50,7 +43,6 @@ TEST(ShiftedCopyNameTest, IsTheNameUpToItsFirstDotAndV2) {
 }
 
 TEST_F(ShiftedCopyTest, WritesTheSeventyNineByteExample) {
-    host.app.srtName = "movie.srt";
     AddRow("4.000", "6.500", "Hello|world");
     AddRow("72.500", "75.000", "");
 
@@ -72,7 +64,6 @@ TEST_F(ShiftedCopyTest, WritesTheSeventyNineByteExample) {
 }
 
 TEST_F(ShiftedCopyTest, SplitsUntaggedRowsAtEveryBarWhileTheSymbolIsSet) {
-    host.app.srtName = "movie.srt";
     host.app.lineBreakSymbol = "|";
     AddRow("1.000", "2.000", "A|B|C");
     AddRow("1.000", "2.000", "|lead||trail|");
@@ -84,7 +75,6 @@ TEST_F(ShiftedCopyTest, SplitsUntaggedRowsAtEveryBarWhileTheSymbolIsSet) {
 }
 
 TEST_F(ShiftedCopyTest, NumbersBlocksFromOneWithoutLeadingZeros) {
-    host.app.srtName = "movie.srt";
     for (int i = 0; i < 100; ++i) {
         AddRow("1.000", "2.000", "t");
     }
@@ -96,7 +86,6 @@ TEST_F(ShiftedCopyTest, NumbersBlocksFromOneWithoutLeadingZeros) {
 }
 
 TEST_F(ShiftedCopyTest, ReplacesAnExistingFileWhole) {
-    host.app.srtName = "movie.srt";
     AddRow("1.000", "2.000", "new");
     WriteBytes(folder.Path("out.srt"), std::string(5000, 'x'));
     ::chmod(folder.Path("out.srt").c_str(), 0640);
@@ -112,7 +101,6 @@ TEST_F(ShiftedCopyTest, TheSourceFileItselfCanBeTheTarget) {
 }
 
 TEST_F(ShiftedCopyTest, TargetThatCannotBeWrittenIsToldAndLeftAlone) {
-    host.app.srtName = "movie.srt";
     AddRow("1.000", "2.000", "A");
     std::filesystem::create_directory(folder.Path("taken.srt"));
     dialogs.AnswerSave(folder.Path("taken.srt"));
@@ -120,18 +108,16 @@ TEST_F(ShiftedCopyTest, TargetThatCannotBeWrittenIsToldAndLeftAlone) {
     engine::DoSRT(host);
     engine::DoSRT(host);
 
-    ASSERT_EQ(dialogs.Messages().size(), 2u);
-    EXPECT_THAT(dialogs.Messages()[0], StartsWith("Could not write the new SRT file.\n"));
-    EXPECT_THAT(dialogs.Messages()[0], HasSubstr("it is a folder"));
-    EXPECT_THAT(dialogs.Messages()[1], StartsWith("Could not write the new SRT file.\n"));
-    EXPECT_THAT(dialogs.Messages()[1], HasSubstr("No such file or directory"));
+    const auto couldNotWrite = StartsWith("Could not write the new SRT file.\n");
+    EXPECT_THAT(dialogs.Messages(),
+                ElementsAre(AllOf(couldNotWrite, HasSubstr("it is a folder")),
+                            AllOf(couldNotWrite, HasSubstr("No such file or directory"))));
     EXPECT_TRUE(dialogs.Launched().empty());
     EXPECT_THAT(folder.Names(), ElementsAre("taken.srt"));
 }
 
 // A full disk, simulated by a file-size limit: the write fails part way.
 TEST_F(ShiftedCopyTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
-    host.app.srtName = "movie.srt";
     for (int i = 0; i < 20000; ++i) {
         AddRow("1.000", "2.000", "a line of subtitle text that takes some room");
     }
@@ -148,10 +134,9 @@ TEST_F(ShiftedCopyTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::signal(SIGXFSZ, oldHandler);
 
-    ASSERT_EQ(dialogs.Messages().size(), 1u);
-    EXPECT_THAT(dialogs.Messages()[0],
-                StartsWith("Could not write the new SRT file.\nCannot write"));
-    EXPECT_THAT(dialogs.Messages()[0], HasSubstr("File too large"));
+    EXPECT_THAT(dialogs.Messages(),
+                ElementsAre(AllOf(StartsWith("Could not write the new SRT file.\nCannot write"),
+                                  HasSubstr("File too large"))));
     EXPECT_TRUE(dialogs.Launched().empty());
     EXPECT_EQ(ReadBytes(folder.Path("out.srt")), "the old copy\n");
     EXPECT_THAT(folder.Names(), ElementsAre("out.srt"));
@@ -201,7 +186,6 @@ private:
 // old copy and no temporary file; a call that a signal interrupts is made again.
 TEST_F(ShiftedCopyTest, WriteFaultsAreToldAndInterruptedCallsMadeAgain) {
     using Call = FailingFileWrites::Call;
-    host.app.srtName = "movie.srt";
     AddRow("1.000", "2.000", "A");
     const std::string target = folder.Path("out.srt");
     const std::string inFolder = "Cannot create a file in \"" + folder.Folder().string() + "\": ";
@@ -241,14 +225,14 @@ TEST_F(ShiftedCopyTest, WriteFaultsAreToldAndInterruptedCallsMadeAgain) {
             engine::DoSRT(host);
         }
         if (c.told.empty()) {
-            EXPECT_THAT(dialogs.Messages(), ::testing::IsEmpty());
+            EXPECT_THAT(dialogs.Messages(), IsEmpty());
             EXPECT_EQ(ReadBytes(target), "1\n00:00:01,000 --> 00:00:02,000\nA\n\n");
             EXPECT_THAT(dialogs.Launched(), ElementsAre(target));
         } else {
             EXPECT_THAT(dialogs.Messages(),
                         ElementsAre("Could not write the new SRT file.\n" + c.told));
             EXPECT_EQ(ReadBytes(target), "the old copy\n");
-            EXPECT_THAT(dialogs.Launched(), ::testing::IsEmpty());
+            EXPECT_THAT(dialogs.Launched(), IsEmpty());
         }
         EXPECT_THAT(folder.Names(), ElementsAre("out.srt"));
     }

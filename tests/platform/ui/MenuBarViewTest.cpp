@@ -199,8 +199,8 @@ TEST(MenuBarViewTest, ItemsCallHandlersBoundByNameSafely) {
     EXPECT_EQ(calls, 1);
     ActionNamed(bar, "FileAbout")->trigger();
     EXPECT_EQ(calls, 2);
-    ASSERT_EQ(dialogs.backend.Messages().size(), 1U);
-    EXPECT_NE(dialogs.backend.Messages()[0].find("The About window is missing."),
+    ASSERT_EQ(dialogs.Messages().size(), 1U);
+    EXPECT_NE(dialogs.Messages()[0].find("The About window is missing."),
               std::string::npos);
     ActionNamed(bar, "FileAbout")->trigger();
     EXPECT_EQ(calls, 3) << "the application goes on";

@@ -161,11 +161,11 @@ TEST(WindowTest, ExceptionFromAHandlerIsReportedAndTheApplicationGoesOn) {
     });
     ASSERT_TRUE(uitest::Shown(*window));
     QTest::mouseClick(button.QtButton(), Qt::LeftButton);
-    ASSERT_EQ(dialogs.backend.Messages().size(), 1U);
-    EXPECT_NE(dialogs.backend.Messages()[0].find("Row 7 does not exist."), std::string::npos);
+    ASSERT_EQ(dialogs.Messages().size(), 1U);
+    EXPECT_NE(dialogs.Messages()[0].find("Row 7 does not exist."), std::string::npos);
     QTest::mouseClick(button.QtButton(), Qt::LeftButton);
     EXPECT_EQ(presses, 2) << "the button still works";
-    EXPECT_EQ(dialogs.backend.Messages().size(), 1U);
+    EXPECT_EQ(dialogs.Messages().size(), 1U);
 }
 
 TEST(WindowTest, MouseDownPassesThePointAndReturnsTheHandlersResult) {
@@ -189,7 +189,7 @@ TEST(WindowTest, MouseDownPassesThePointAndReturnsTheHandlersResult) {
         throw platform::NilObjectException();
     });
     EXPECT_FALSE(box.RaiseMouseDown(1, 2)) << "a failed handler claims nothing";
-    EXPECT_EQ(dialogs.backend.Messages().size(), 1U);
+    EXPECT_EQ(dialogs.Messages().size(), 1U);
 }
 
 TEST(WindowTest, EventsAreBoundByTheirNamesOnly) {
