@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 

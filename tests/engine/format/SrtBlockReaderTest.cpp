@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/format/SrtReadError.h"
+#include "support/MessageOf.h"
 
 namespace engine {
 namespace {
@@ -64,12 +65,9 @@ TEST(SrtBlockReader, RefusesWhatComesBeforeTheFirstTimecodeLineUnlessItIsAnIndex
         {"1\n\n7\n\n", "Line 4: expected the first timecode line"},
     };
     for (const auto& [content, message] : cases) {
-        try {
-            Blocks(content);
-            ADD_FAILURE() << "read: " << content;
-        } catch (const SrtReadError& error) {
-            EXPECT_THAT(error.what(), ::testing::StartsWith(message)) << content;
-        }
+        EXPECT_THAT(testing_support::MessageOf<SrtReadError>([&] { Blocks(content); }),
+                    ::testing::StartsWith(message))
+            << content;
     }
     // A number that may be the first block's index line: the lines after it decide.
     EXPECT_EQ(Blocks("1\n\n1\n\n" + t + "\n"), "5:");

@@ -10,6 +10,7 @@
 #include "engine/EngineTestSupport.h"
 #include "platform/core/Exceptions.h"
 #include "platform/core/Text.h"
+#include "support/MessageOf.h"
 
 namespace engine {
 namespace {
@@ -120,14 +121,12 @@ TEST(TimecodeSRTImport, AnOffsetTooLargeEitherWayIsRefusedQuoted) {
         {std::string(300, '9'), std::string(30, '9') + "..."},
     };
     for (const auto& [offset, shown] : cases) {
-        try {
-            Shift("00:00:01,000", offset);
-            ADD_FAILURE() << offset << " was taken";
-        } catch (const OffsetTooLargeException& e) {
-            EXPECT_EQ(e.Message(), "The offset \"" + shown +
-                                       "\" is too large: the seconds to add must stay below "
-                                       "3600000000000 (1000000000 hours).");
-        }
+        EXPECT_EQ(testing_support::MessageOf<OffsetTooLargeException>(
+                      [&] { Shift("00:00:01,000", offset); }),
+                  "The offset \"" + shown +
+                      "\" is too large: the seconds to add must stay below 3600000000000 "
+                      "(1000000000 hours).")
+            << offset;
     }
 }
 
@@ -199,12 +198,6 @@ TEST(TimecodeRoad, EveryMillisecondOfADayComesBackAsItWasRead) {
                   enginetest::PlainSrtTime(ms + 3'600'000));
     }
 }
-
-}  // namespace
-}  // namespace engine
-
-namespace engine {
-namespace {
 
 __extension__ typedef __int128 Int128;
 

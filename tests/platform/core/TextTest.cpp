@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <random>
@@ -167,12 +166,6 @@ TEST(Floor, GivesTheLargestWholeNumberNotAbove) {
     EXPECT_EQ(Floor(-2.5), -3.0);
     EXPECT_EQ(Floor(60.0), 60.0);
 }
-
-}  // namespace
-}  // namespace platform
-
-namespace platform {
-namespace {
 
 TEST(Val, ReadsEveryNumberAsTheNearestDouble) {
     // Short numbers are read without the general parser; both ways must agree to the bit.

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "platform/data/PropertyList.h"
+#include "support/MessageOf.h"
 
 namespace {
 
@@ -39,15 +40,9 @@ std::vector<PropertyEntry> Read(std::string_view list, std::string_view classNam
     return ReadPropertyList("test list", std::string_view(block.get(), list.size()), className);
 }
 
-// The message of the PropertyListError that reading list raises; empty when none is raised.
+// The message of the PropertyListError that reading list raises.
 std::string ErrorOf(std::string_view list, std::string_view className) {
-    try {
-        Read(list, className);
-    } catch (const PropertyListError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "the list was read without error";
-    return {};
+    return testing_support::MessageOf<PropertyListError>([&] { Read(list, className); });
 }
 
 TEST(PropertyListReader, DecodesEachTypeInItsWidth) {

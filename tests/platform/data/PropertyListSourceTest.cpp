@@ -9,6 +9,7 @@
 
 #include "platform/data/PropertyList.h"
 #include "platform/data/PropertyListSource.h"
+#include "support/MessageOf.h"
 
 namespace {
 
@@ -23,13 +24,7 @@ std::string Bytes(std::string_view source) {
 }
 
 std::string ErrorOf(std::string_view source) {
-    try {
-        EncodePropertyListSource("test.txt", source);
-    } catch (const PropertyListError& error) {
-        return error.what();
-    }
-    ADD_FAILURE() << "the source was encoded without error";
-    return {};
+    return testing_support::MessageOf<PropertyListError>([&] { Bytes(source); });
 }
 
 TEST(PropertyListSource, EncodesEveryTypeInTheStoredFormat) {

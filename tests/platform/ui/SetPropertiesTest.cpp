@@ -1,9 +1,8 @@
 // Applying property lists to real Qt-backed windows and controls.
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -16,6 +15,7 @@
 #include "platform/ui/PushButton.h"
 #include "platform/ui/Rectangle.h"
 #include "platform/ui/TextField.h"
+#include "support/MessageOf.h"
 
 using platform::ColorBytes;
 using platform::PropertyValue;
@@ -230,12 +230,10 @@ TEST(SetPropertiesTest, ABadListAppliesNothing) {
 TEST(SetPropertiesTest, UndeclaredNameOrWrongTypeIsRefusedByName) {
     auto window = BuiltWindow();
     auto& canvas = uitest::Added<platform::ui::Canvas>(*window, "Canvas1");
-    try {
-        canvas.SetPropertyValue("Text", PropertyValue(std::string("x")));
-        FAIL() << "a canvas has no Text";
-    } catch (const platform::RuntimeException& e) {
-        EXPECT_NE(std::string(e.what()).find("Text"), std::string::npos);
-    }
+    EXPECT_THAT(testing_support::MessageOf<platform::RuntimeException>(
+                    [&] { canvas.SetPropertyValue("Text", PropertyValue(std::string("x"))); }),
+                ::testing::HasSubstr("Text"))
+        << "a canvas has no Text";
     EXPECT_THROW(canvas.SetPropertyValue("Width", PropertyValue(true)), platform::RuntimeException);
     canvas.SetPropertyValue("width", PropertyValue(std::int64_t{152}));
     EXPECT_EQ(canvas.Width(), 152);

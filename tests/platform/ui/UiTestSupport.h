@@ -11,7 +11,6 @@
 #include <utility>
 #include <vector>
 
-#include <QCoreApplication>
 #include <QTest>
 
 #include "platform/data/PropertyListSource.h"
