@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -35,11 +34,14 @@
 #include "support/EventLoop.h"
 #include "support/Files.h"
 #include "support/ModalDialogs.h"
-#include "support/ScriptedDialogBackend.h"
 #include "support/ScriptedDialogs.h"
+#include "support/UrlCatcher.h"
 
 namespace {
 
+using ::testing::AllOf;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using testing_support::ReadBytes;
 using testing_support::Settle;
 
@@ -57,20 +59,25 @@ void CloseWindow(std::string_view className) {
     }
 }
 
-// Starts the application through its start-up steps, with the scripted dialogs installed, and
-// ends it again after each test.
-class Window1Test : public ::testing::Test {
+// Ends the application started by a test, whose dialogs are scripted.
+class ApplicationTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        tavrel::EarlyStartup();
-        platform::ui::RunFrameworkInitialization(tavrel::LateStartup);
-    }
-
     void TearDown() override {
         CloseWindow("AboutWin.AboutWin");
         CloseWindow("Window1.Window1");
         Settle();
         platform::ui::RuntimePerformFinalizers();
+    }
+
+    testing_support::ScriptedDialogs dialogs_;
+};
+
+// Starts the application through its start-up steps.
+class Window1Test : public ApplicationTest {
+protected:
+    void SetUp() override {
+        tavrel::EarlyStartup();
+        platform::ui::RunFrameworkInitialization(tavrel::LateStartup);
     }
 
     tavrel::Window1& Main() { return ::Window1(); }
@@ -86,8 +93,6 @@ protected:
     void Request(const std::string& source, const char* target = "out.srt");
 
     testing_support::TemporaryFolder folder_;
-    platform::ScriptedDialogBackend dialogs_;
-    testing_support::InstalledDialogs installedDialogs_{dialogs_};
 };
 
 TEST_F(Window1Test, StartUpBuildsTheMainWindowFromItsLists) {
@@ -316,10 +321,8 @@ TEST_F(Window1Test, CancellingADialogShowsItsMessageAndWritesNothing) {
 TEST_F(Window1Test, ABrokenFileIsReportedAndTheApplicationGoesOn) {
     dialogs_.AnswerOpen(Write("broken.srt", "1\n00:00:01:00 --> 00:00:02,000\nHi\n"));
     PressTheButton();
-    ASSERT_EQ(dialogs_.Messages().size(), 1u);
-    const std::string& message = dialogs_.Messages()[0];
-    EXPECT_NE(message.find("broken.srt"), std::string::npos) << message;
-    EXPECT_NE(message.find("2"), std::string::npos) << "names the line: " << message;
+    EXPECT_THAT(dialogs_.Messages(), ElementsAre(AllOf(HasSubstr("broken.srt"), HasSubstr("2"))))
+        << "names the file and the line";
     EXPECT_TRUE(dialogs_.SaveRequests().empty()) << "nothing is written";
 
     // The window is still there and the next request runs.
@@ -383,9 +386,7 @@ TEST_F(Window1Test, ARequestThatRunsOutOfMemoryLetsGoOfItsRowsAndTheNextOneWorks
         }
         QObject::disconnect(connection);
         EXPECT_THAT(rowsAtReset, ::testing::Each(::testing::AnyOf(0, 40000)));
-        ASSERT_EQ(user.Messages().size(), 1u);
-        EXPECT_NE(user.Messages()[0].find("not enough memory"), std::string::npos)
-            << user.Messages()[0];
+        EXPECT_THAT(user.Messages(), ElementsAre(HasSubstr("not enough memory")));
         EXPECT_TRUE(user.Launched().empty());
         EXPECT_EQ(Main().Listbox1().ListCount(), 0);
         EXPECT_EQ(::App().startTimeArray.Count() + ::App().endTimeArray.Count() +
@@ -468,21 +469,11 @@ TEST_F(Window1Test, TheLinkOpensItsPageAndTheFrameAroundItDoesNothing) {
     EXPECT_TRUE(dialogs_.Messages().empty());
 }
 
-// Catches what the application hands to the desktop to open.
-class OpenedFiles : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void Open(const QUrl& url) { urls.append(url); }
-};
-
 TEST_F(Window1Test, ARequestThroughQtsOwnFileDialogs) {
     platform::ui::QtDialogBackend qtDialogs(
         platform::ui::QtDialogBackend::Options{.useQtFileDialog = true});
     platform::InstallDialogBackend(&qtDialogs);
-    OpenedFiles opened;
-    QDesktopServices::setUrlHandler("file", &opened, "Open");
+    testing_support::UrlCatcher opened{"file"};
 
     const QString source =
         QFile::decodeName(QByteArray::fromStdString(Write("movie.srt", kTwoBlocks)));
@@ -498,7 +489,6 @@ TEST_F(Window1Test, ARequestThroughQtsOwnFileDialogs) {
             testing_support::IsSaveDialog);
     });
     PressTheButton();
-    QDesktopServices::unsetUrlHandler("file");
 
     EXPECT_EQ(proposed, "movie_V2.srt");
     EXPECT_EQ(ReadBytes(Path("retimed.srt")), kTwoBlocksShiftedBy3);
@@ -506,19 +496,12 @@ TEST_F(Window1Test, ARequestThroughQtsOwnFileDialogs) {
 }
 
 // The start-up path from Main to the event loop and back, as main() runs it.
-class StartupTest : public ::testing::Test {
+class StartupTest : public ApplicationTest {
 protected:
     void SetUp() override { platform::ui::RuntimeInit(argc_, argv_, tavrel::Identity()); }
-    void TearDown() override {
-        CloseWindow("Window1.Window1");
-        Settle();
-        platform::ui::RuntimePerformFinalizers();
-    }
 
     int argc_ = 0;
     char** argv_ = nullptr;
-    platform::ScriptedDialogBackend dialogs_;
-    testing_support::InstalledDialogs installedDialogs_{dialogs_};
 };
 
 TEST_F(StartupTest, MainRunsTheEventLoopWithTheMainWindowUntilTheApplicationQuits) {
@@ -550,13 +533,9 @@ TEST_F(StartupTest, AFailureDuringStartUpIsReportedAndGivesAFailingExitStatus) {
     tavrel::Main();
 
     EXPECT_FALSE(loopRan) << "no event loop after a failed start-up";
-    ASSERT_EQ(dialogs_.Messages().size(), 1u);
-    EXPECT_NE(dialogs_.Messages()[0].find("Window1.Window1"), std::string::npos)
-        << dialogs_.Messages()[0];
+    EXPECT_THAT(dialogs_.Messages(), ElementsAre(HasSubstr("Window1.Window1")));
     EXPECT_EQ(platform::ui::RuntimeExit(), 1);
     QCoreApplication::processEvents();  // the queued quit must not end a later loop
 }
 
 }  // namespace
-
-#include "Window1Test.moc"

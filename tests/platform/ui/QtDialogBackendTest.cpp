@@ -11,7 +11,6 @@
 
 #include <QAbstractFileIconProvider>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -29,6 +28,7 @@
 #include "platform/ui/QtDialogBackend.h"
 #include "support/Files.h"
 #include "support/ModalDialogs.h"
+#include "support/UrlCatcher.h"
 
 namespace {
 
@@ -213,34 +213,16 @@ TEST_F(QtDialogBackendTest, MessageBoxShowsPlainTextThatFitsTheScreen) {
     }
 }
 
-}  // namespace
-
-// Receives the addresses that QDesktopServices would open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void Catch(const QUrl& url) { urls.append(url); }
-};
-
-namespace {
-
 TEST_F(QtDialogBackendTest, LauncherAndBrowserGoThroughDesktopServices) {
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("https", &catcher, "Catch");
-    QDesktopServices::setUrlHandler("file", &catcher, "Catch");
+    testing_support::UrlCatcher catcher{"https", "file"};
     EXPECT_TRUE(backend.OpenUrl("https://example.org/tools"));
     EXPECT_FALSE(backend.OpenUrl("not a url")) << "a text without a scheme opens nothing";
 
     const QString file = Write("movie_V2.srt", "1\n");
     EXPECT_TRUE(backend.OpenInDefaultApplication(folder.Path("movie_V2.srt")));
     EXPECT_FALSE(backend.OpenInDefaultApplication(folder.Path("gone.srt")));
-    QDesktopServices::unsetUrlHandler("https");
-    QDesktopServices::unsetUrlHandler("file");
-    ASSERT_EQ(catcher.urls.size(), 2);
-    EXPECT_EQ(catcher.urls[0], QUrl("https://example.org/tools"));
-    EXPECT_EQ(catcher.urls[1], QUrl::fromLocalFile(file));
+    EXPECT_EQ(catcher.urls,
+              (QList<QUrl>{QUrl("https://example.org/tools"), QUrl::fromLocalFile(file)}));
 }
 
 TEST(PictureTest, PicturesShippedWithTheApplicationAreFoundByName) {
@@ -264,5 +246,3 @@ TEST(PictureTest, PicturesShippedWithTheApplicationAreFoundByName) {
 }
 
 }  // namespace
-
-#include "QtDialogBackendTest.moc"
