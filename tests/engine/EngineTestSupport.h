@@ -3,7 +3,7 @@
 // What the engine's tests share: a window stand-in holding a cue list, an offset field and the
 // application object's properties; a temporary folder; the scripted dialogs.
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -67,6 +67,23 @@ protected:
         dialogs.AnswerSave(folder.Path(target));
         engine::ImportSRT(host);
         return ReadBytes(folder.Path(target));
+    }
+
+    // The one message a failed request showed; checks that nothing was opened as a copy.
+    static std::string OnlyMessage(const platform::ScriptedDialogBackend& shown) {
+        EXPECT_THAT(shown.Launched(), ::testing::IsEmpty()) << "a copy that failed was opened";
+        EXPECT_EQ(shown.Messages().size(), 1u);
+        return shown.Messages().empty() ? "" : shown.Messages().front();
+    }
+
+    // Runs a request on the file at path, which must be refused before the save dialog comes
+    // up; gives back the one message it showed.
+    std::string RefusedOpen(const std::string& path) {
+        dialogs.ClearRecords();
+        dialogs.AnswerOpen(path);
+        engine::ImportSRT(host);
+        EXPECT_THAT(dialogs.SaveRequests(), ::testing::IsEmpty()) << "nothing may be written";
+        return OnlyMessage(dialogs);
     }
 
     // Runs the copy of the cue list with the save dialog answering name; what name then holds.

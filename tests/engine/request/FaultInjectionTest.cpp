@@ -156,21 +156,10 @@ protected:
         platform::InstallDialogBackend(&dialogs);
     }
 
-    // The one message a failed request showed; checks that nothing was opened as a copy.
-    static std::string OnlyMessage(const platform::ScriptedDialogBackend& shown) {
-        EXPECT_THAT(shown.Launched(), IsEmpty()) << "a copy that failed was opened";
-        EXPECT_EQ(shown.Messages().size(), 1u);
-        return shown.Messages().empty() ? "" : shown.Messages().front();
-    }
-
     // A request whose file is refused before it is read: the one message it shows ends with
     // reason, and nothing is asked, read or written.
     void ExpectLoadRefused(const std::string& path, const std::string& reason) {
-        dialogs.ClearRecords();
-        dialogs.AnswerOpen(path);
-        engine::ImportSRT(host);
-        EXPECT_THAT(dialogs.Messages(), ElementsAre(kCouldNotLoad + reason));
-        EXPECT_THAT(dialogs.SaveRequests(), IsEmpty());
+        EXPECT_EQ(RefusedOpen(path), kCouldNotLoad + reason);
         EXPECT_EQ(host.cueList.ListCount(), 0);
     }
 

@@ -28,15 +28,9 @@ protected:
     }
 
     // Runs a request on a file the reader must refuse; gives back the one message it showed.
-    std::string RefusedRequest(std::string_view content, const std::string& name = "bad.srt") {
-        dialogs.ClearRecords();
-        WriteBytes(folder.Path(name), content);
-        dialogs.AnswerOpen(folder.Path(name));
-        engine::ImportSRT(host);
-        EXPECT_TRUE(dialogs.SaveRequests().empty()) << "nothing may be written";
-        EXPECT_TRUE(dialogs.Launched().empty());
-        EXPECT_EQ(dialogs.Messages().size(), 1u);
-        return dialogs.Messages().empty() ? "" : dialogs.Messages().back();
+    std::string RefusedRequest(std::string_view content) {
+        WriteBytes(folder.Path("bad.srt"), content);
+        return RefusedOpen(folder.Path("bad.srt"));
     }
 };
 
@@ -99,14 +93,10 @@ TEST_F(ImportSRTTest, FileThatCannotBeOpenedIsToldAndNothingIsWritten) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"missing.srt", "No such file or directory"}, {"folder.srt", "is a folder"}};
     for (const auto& [name, reason] : cases) {
-        dialogs.ClearRecords();
-        dialogs.AnswerOpen(folder.Path(name));
-        engine::ImportSRT(host);
-        EXPECT_THAT(dialogs.Messages(),
-                    ElementsAre(AllOf(StartsWith("Could not load file.\n"),
-                                      HasSubstr(folder.Path(name)), HasSubstr(reason))))
+        EXPECT_THAT(RefusedOpen(folder.Path(name)),
+                    AllOf(StartsWith("Could not load file.\n"), HasSubstr(folder.Path(name)),
+                          HasSubstr(reason)))
             << name;
-        EXPECT_TRUE(dialogs.SaveRequests().empty());
         EXPECT_EQ(host.cueList.ListCount(), 0);
         EXPECT_EQ(host.app.srtName, name);
     }
