@@ -21,8 +21,7 @@ using ::testing::ElementsAre;
 
 class DialogsTest : public ::testing::Test {
 protected:
-    platform::ScriptedDialogBackend dialogs;
-    datatest::InstalledDialogs installed{dialogs};
+    testing_support::ScriptedDialogs dialogs;
 };
 
 TEST_F(DialogsTest, AnswersInTheOrderQueuedAndRecordsWhatWasAsked) {
