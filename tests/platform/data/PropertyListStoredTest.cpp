@@ -61,11 +61,9 @@ std::vector<PropertyEntry> Stored(std::string_view name, std::string_view classN
 
 // The entry of the declared name; fails the test when the list has none or more than one.
 const PropertyEntry& Entry(const std::vector<PropertyEntry>& entries, std::string_view name) {
-    const auto count = std::count_if(entries.begin(), entries.end(),
-                                     [&](const PropertyEntry& e) { return e.name == name; });
-    EXPECT_EQ(count, 1) << name;
-    const auto found = std::find_if(entries.begin(), entries.end(),
-                                    [&](const PropertyEntry& e) { return e.name == name; });
+    const auto named = [&](const PropertyEntry& e) { return e.name == name; };
+    EXPECT_EQ(std::count_if(entries.begin(), entries.end(), named), 1) << name;
+    const auto found = std::find_if(entries.begin(), entries.end(), named);
     if (found == entries.end()) {
         throw std::runtime_error("no entry " + std::string(name));
     }
