@@ -1,6 +1,6 @@
 // Qt menus made from a menu tree: texts, shortcuts, separators, Quit, Edit and bound handlers.
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QAction>
 #include <QApplication>
@@ -199,9 +199,8 @@ TEST(MenuBarViewTest, ItemsCallHandlersBoundByNameSafely) {
     EXPECT_EQ(calls, 1);
     ActionNamed(bar, "FileAbout")->trigger();
     EXPECT_EQ(calls, 2);
-    ASSERT_EQ(dialogs.Messages().size(), 1U);
-    EXPECT_NE(dialogs.Messages()[0].find("The About window is missing."),
-              std::string::npos);
+    EXPECT_THAT(dialogs.Messages(),
+                ::testing::ElementsAre(::testing::HasSubstr("The About window is missing.")));
     ActionNamed(bar, "FileAbout")->trigger();
     EXPECT_EQ(calls, 3) << "the application goes on";
 }

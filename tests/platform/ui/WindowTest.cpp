@@ -1,6 +1,6 @@
 // Building, finding, closing windows; controls by name; events and their exception safety.
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QMainWindow>
 #include <QPushButton>
@@ -18,6 +18,8 @@
 
 using platform::ui::GetImplicitWindow;
 using platform::ui::ImplicitWindow;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 using uitest::TestWindow;
 
 namespace {
@@ -161,8 +163,7 @@ TEST(WindowTest, ExceptionFromAHandlerIsReportedAndTheApplicationGoesOn) {
     });
     ASSERT_TRUE(uitest::Shown(*window));
     QTest::mouseClick(button.QtButton(), Qt::LeftButton);
-    ASSERT_EQ(dialogs.Messages().size(), 1U);
-    EXPECT_NE(dialogs.Messages()[0].find("Row 7 does not exist."), std::string::npos);
+    EXPECT_THAT(dialogs.Messages(), ElementsAre(HasSubstr("Row 7 does not exist.")));
     QTest::mouseClick(button.QtButton(), Qt::LeftButton);
     EXPECT_EQ(presses, 2) << "the button still works";
     EXPECT_EQ(dialogs.Messages().size(), 1U);
@@ -209,8 +210,7 @@ TEST(WindowTest, UnhandledExceptionHandlerCanBeReplaced) {
     EXPECT_FALSE(platform::CallHandler([] { throw std::runtime_error("disk gone"); }));
     EXPECT_TRUE(platform::CallHandler([] {}));
     platform::SetUnhandledExceptionHandler(previous);
-    ASSERT_EQ(seen.size(), 1U);
-    EXPECT_NE(seen[0].find("disk gone"), std::string::npos);
+    EXPECT_THAT(seen, ElementsAre(HasSubstr("disk gone")));
 }
 
 }  // namespace
