@@ -21,6 +21,11 @@ namespace enginetest {
 
 using TestHost = testing_support::StandaloneHost;
 
+using ::testing::AllOf;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
 using testing_support::ModeOf;
 using testing_support::NamesIn;
 using testing_support::ReadBytes;
@@ -71,7 +76,7 @@ protected:
 
     // The one message a failed request showed; checks that nothing was opened as a copy.
     static std::string OnlyMessage(const platform::ScriptedDialogBackend& shown) {
-        EXPECT_THAT(shown.Launched(), ::testing::IsEmpty()) << "a copy that failed was opened";
+        EXPECT_THAT(shown.Launched(), IsEmpty()) << "a copy that failed was opened";
         EXPECT_EQ(shown.Messages().size(), 1u);
         return shown.Messages().empty() ? "" : shown.Messages().front();
     }
@@ -82,7 +87,7 @@ protected:
         dialogs.ClearRecords();
         dialogs.AnswerOpen(path);
         engine::ImportSRT(host);
-        EXPECT_THAT(dialogs.SaveRequests(), ::testing::IsEmpty()) << "nothing may be written";
+        EXPECT_THAT(dialogs.SaveRequests(), IsEmpty()) << "nothing may be written";
         return OnlyMessage(dialogs);
     }
 

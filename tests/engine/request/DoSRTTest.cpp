@@ -5,9 +5,6 @@
 namespace enginetest {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-
 using DoSRTTest = CopyTest;
 
 TEST_F(DoSRTTest, CopiesTheRowsAndConvertsTheirTimecodes) {

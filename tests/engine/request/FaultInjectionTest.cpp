@@ -31,12 +31,6 @@
 namespace enginetest {
 namespace {
 
-using ::testing::AllOf;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
-using ::testing::StartsWith;
-
 const std::string kCouldNotWrite = "Could not write the new SRT file.\n";
 const std::string kCouldNotLoad = "Could not load file.\n";
 

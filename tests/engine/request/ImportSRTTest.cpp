@@ -8,11 +8,6 @@
 namespace enginetest {
 namespace {
 
-using ::testing::AllOf;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
-
 // The start of the message for a file the reader refuses.
 const std::string kCouldNotRead = "Could not read the SRT file \"bad.srt\".\n";
 // The start of the message for text where the first timecode line should be.

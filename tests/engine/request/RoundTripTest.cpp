@@ -282,8 +282,8 @@ protected:
         dialogs.ClearRecords();
         host.offset.Text(std::to_string(offset));
         std::string copy = Import(content, "in.srt", "out.srt");
-        EXPECT_THAT(dialogs.Messages(), ::testing::IsEmpty());
-        EXPECT_THAT(dialogs.Launched(), ::testing::ElementsAre(folder.Path("out.srt")));
+        EXPECT_THAT(dialogs.Messages(), IsEmpty());
+        EXPECT_THAT(dialogs.Launched(), ElementsAre(folder.Path("out.srt")));
         return copy;
     }
 };

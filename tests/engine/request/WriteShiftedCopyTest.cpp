@@ -10,12 +10,6 @@
 namespace enginetest {
 namespace {
 
-using ::testing::AllOf;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
-using ::testing::StartsWith;
-
 using ShiftedCopyTest = CopyTest;
 
 TEST(ShiftedCopyNameTest, IsTheNameUpToItsFirstDotAndV2) {
