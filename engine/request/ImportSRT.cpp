@@ -1,6 +1,7 @@
 #include "engine/request/ImportSRT.h"
 
 #include <new>
+#include <string>
 
 #include "engine/format/SrtCueReader.h"
 #include "engine/format/SrtReadError.h"
@@ -24,18 +25,19 @@ void ReadAndExport(EngineHost& host, platform::FolderItem& file) {
     }
     stream->Encoding(platform::Encodings::UTF8);
 
+    std::string refusal;
     try {
         ReadCues(host, *stream);
     } catch (const SrtReadError& error) {
-        stream->Close();
-        platform::MsgBox("Could not read the SRT file \"" + file.Name() + "\".\n" + error.what());
-        return;
+        refusal = "Could not read the SRT file \"" + file.Name() + "\".\n" + error.what();
     } catch (const OffsetTooLargeException& error) {
-        stream->Close();
-        platform::MsgBox(error.what());  // the file is not at fault: the message says what is
-        return;
+        refusal = error.what();  // the file is not at fault: the message says what is
     }
     stream->Close();
+    if (!refusal.empty()) {
+        platform::MsgBox(refusal);
+        return;
+    }
     DoSRT(host);
 }
 
