@@ -28,17 +28,13 @@ SrtBlockReader::SrtBlockReader(platform::TextInputStream& stream) : stream_(stre
                                            : "expected a subtitle block, but the file holds only "
                                              "empty lines.");
     }
-    if (IsTimecodeLine(line)) {
-        hasTimecodeLine_ = true;
-        timecodeLine_ = line;
-        timecodeLineNumber_ = linesRead_;
+    if (TakeTimecodeLine(line, false)) {
         return;
     }
-    RefuseBrokenArrow(line);
     if (!IsWholeNumber(line)) {
         AddTextLine(nullptr, line, linesRead_);
     }
-    ReadUpToTimecodeLine(nullptr);  // after the first block's index line
+    ReadUpToTimecodeLine(nullptr, true);  // after the first block's index line
 }
 
 bool SrtBlockReader::Next(SrtBlock& block) {
@@ -49,11 +45,12 @@ bool SrtBlockReader::Next(SrtBlock& block) {
     block.timecodeLineNumber = timecodeLineNumber_;
     block.textLines.clear();
     ++blocksBegun_;
-    ReadUpToTimecodeLine(&block.textLines);
+    ReadUpToTimecodeLine(&block.textLines, false);
     return true;
 }
 
-void SrtBlockReader::ReadUpToTimecodeLine(std::vector<std::string_view>* textLines) {
+void SrtBlockReader::ReadUpToTimecodeLine(std::vector<std::string_view>* textLines,
+                                          bool timecodePlace) {
     // A whole number that may be the next block's index line: the next non-empty line tells.
     std::optional<std::string_view> maybeIndex;
     std::int64_t maybeIndexNumber = 0;
@@ -64,20 +61,20 @@ void SrtBlockReader::ReadUpToTimecodeLine(std::vector<std::string_view>* textLin
             afterEmptyLine = true;
             continue;
         }
-        if (IsTimecodeLine(line)) {
-            hasTimecodeLine_ = true;
-            timecodeLine_ = line;
-            timecodeLineNumber_ = linesRead_;
+        if (TakeTimecodeLine(line, timecodePlace)) {
             return;
         }
-        RefuseBrokenArrow(line);
         if (maybeIndex) {
             AddTextLine(textLines, *maybeIndex, maybeIndexNumber);
             maybeIndex.reset();
         }
+        // An index line after an empty line puts the next non-empty line in a timecode line's
+        // place.
+        timecodePlace = false;
         if (IsWholeNumber(line) && (afterEmptyLine || IsNumber(line, blocksBegun_ + 1))) {
             maybeIndex = line;
             maybeIndexNumber = linesRead_;
+            timecodePlace = afterEmptyLine;
         } else {
             AddTextLine(textLines, line, linesRead_);
         }
@@ -89,8 +86,47 @@ void SrtBlockReader::ReadUpToTimecodeLine(std::vector<std::string_view>* textLin
                            std::string(firstTimecodeLine) + ", but the file ends without one.");
     }
     if (maybeIndex) {
+        // The file's last line, after an empty line: cut off right after the index line.
+        if (timecodePlace && maybeIndexNumber == linesRead_) {
+            throw SrtReadError(maybeIndexNumber, "the file ends after the index line " +
+                                                     SrtReadError::Quoted(*maybeIndex) +
+                                                     ", where its timecode line belongs.");
+        }
         textLines->push_back(*maybeIndex);
     }
+}
+
+bool SrtBlockReader::TakeTimecodeLine(std::string_view line, bool timecodePlace) {
+    // The file's last line without a line end: the file may have been cut off inside it.
+    const bool mayBeCut = stream_.LineEndMissing();
+    if (IsTimecodeLine(line)) {
+        if (mayBeCut && SrtTimecodeLine::Cut(line).EndCutShort()) {
+            RefuseCutTimecodeLine(line);
+        }
+        hasTimecodeLine_ = true;
+        timecodeLine_ = line;
+        timecodeLineNumber_ = linesRead_;
+        return true;
+    }
+    if (mayBeCut && timecodePlace && SrtTimecodeLine::IsTimecodeFragment(line)) {
+        RefuseCutTimecodeLine(line);
+    }
+    if (const std::optional<std::string_view> arrow =
+            SrtTimecodeLine::BrokenArrow(line, timecodePlace)) {
+        const std::string shown = SrtReadError::Quoted(platform::TrimBlanks(line));
+        throw SrtReadError(
+            linesRead_, arrow->empty() ? "this timecode line has no \"-->\" between its "
+                                         "times: " +
+                                             shown + "."
+                                       : "this timecode line has " + SrtReadError::Quoted(*arrow) +
+                                             " where \"-->\" belongs: " + shown + ".");
+    }
+    return false;
+}
+
+void SrtBlockReader::RefuseCutTimecodeLine(std::string_view line) const {
+    throw SrtReadError(linesRead_, "the file ends inside this timecode line, which is cut short: " +
+                                       SrtReadError::Quoted(platform::TrimBlanks(line)) + ".");
 }
 
 void SrtBlockReader::AddTextLine(std::vector<std::string_view>* textLines, std::string_view line,
@@ -100,14 +136,6 @@ void SrtBlockReader::AddTextLine(std::vector<std::string_view>* textLines, std::
                                            SrtReadError::Quoted(line) + ".");
     }
     textLines->push_back(line);
-}
-
-void SrtBlockReader::RefuseBrokenArrow(std::string_view line) const {
-    if (const std::optional<std::string_view> arrow = SrtTimecodeLine::BrokenArrow(line)) {
-        throw SrtReadError(linesRead_, "this timecode line has " + SrtReadError::Quoted(*arrow) +
-                                           " where \"-->\" belongs: " +
-                                           SrtReadError::Quoted(platform::TrimBlanks(line)) + ".");
-    }
 }
 
 bool SrtBlockReader::IsTimecodeLine(std::string_view line) {

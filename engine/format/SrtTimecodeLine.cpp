@@ -1,5 +1,9 @@
 #include "engine/format/SrtTimecodeLine.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 #include "platform/core/Text.h"
 
 namespace engine {
@@ -24,49 +28,93 @@ std::string Normalised(std::string_view time) {
     return normalised;
 }
 
-// Where a full time that begins at `at` in text ends: hours, minutes and seconds between ":",
-// then a fraction mark and its digits, blanks between these parts allowed; npos when no full
-// time begins there.
-std::size_t FullTimeEnd(std::string_view text, std::size_t at) {
-    for (int field = 0; field < 3; ++field) {
-        if (field > 0) {
-            at = SkipBlanks(text, at);
-            if (at == text.size() || text[at] != ':') {
-                return std::string_view::npos;
+// Where a time that begins at `at` in text ends, or npos when none begins there. A full time
+// is hours, minutes and seconds between ":", then a fraction mark and its digits; any other
+// time is two or three fields of digits between ":", then a fraction or none. Blanks may stand
+// between these parts.
+std::size_t TimeEnd(std::string_view text, std::size_t at, bool full) {
+    std::size_t fields = 0;
+    for (; fields < 3; ++fields) {
+        std::size_t digits = at;
+        if (fields > 0) {
+            const std::size_t colon = SkipBlanks(text, at);
+            if (colon == text.size() || text[colon] != ':') {
+                break;
             }
-            at = SkipBlanks(text, at + 1);
+            digits = SkipBlanks(text, colon + 1);
         }
-        const std::size_t digits = at;
-        at = SkipDigits(text, at);
-        if (at == digits) {
-            return std::string_view::npos;
+        const std::size_t afterDigits = SkipDigits(text, digits);
+        if (afterDigits == digits) {
+            break;
         }
+        at = afterDigits;
     }
-    at = SkipBlanks(text, at);
-    if (at == text.size() || (text[at] != ',' && text[at] != '.')) {
+    if (fields < (full ? 3 : 2)) {
         return std::string_view::npos;
     }
-    const std::size_t digits = SkipBlanks(text, at + 1);
-    const std::size_t end = SkipDigits(text, digits);
-    return end > digits ? end : std::string_view::npos;
-}
-
-// The length of an arrow-like separator at `at` in text: one or two "-", or one "=", then
-// blanks and ">" ("->", "- >", "-- >", "=>"); 0 when none begins there.
-std::size_t ArrowLikeLength(std::string_view text, std::size_t at) {
-    std::size_t end = at;
-    if (end < text.size() && text[end] == '=') {
-        ++end;
-    } else {
-        while (end < text.size() && end - at < 2 && text[end] == '-') {
-            ++end;
+    const std::size_t mark = SkipBlanks(text, at);
+    if (mark < text.size() && (text[mark] == ',' || text[mark] == '.')) {
+        const std::size_t digits = SkipBlanks(text, mark + 1);
+        const std::size_t end = SkipDigits(text, digits);
+        if (end > digits) {
+            return end;
         }
     }
-    if (end == at) {
-        return 0;
+    return full ? std::string_view::npos : at;
+}
+
+// The first time that begins at or after `from` in text, at the start of a run of digits:
+// where it begins and ends.
+std::optional<std::pair<std::size_t, std::size_t>> FindTime(std::string_view text, std::size_t from,
+                                                            bool full) {
+    for (std::size_t at = from; at < text.size(); ++at) {
+        if (!platform::IsDigit(text[at]) || (at > 0 && platform::IsDigit(text[at - 1]))) {
+            continue;
+        }
+        if (const std::size_t end = TimeEnd(text, at, full); end != std::string_view::npos) {
+            return std::pair(at, end);
+        }
     }
-    end = SkipBlanks(text, end);
-    return end < text.size() && text[end] == '>' ? end + 1 - at : 0;
+    return std::nullopt;
+}
+
+// What stands between two times of line, the first ending at firstEnd and the second
+// beginning at secondBegin: blanks around it left out, and the second time's "-" sign (a "-"
+// right before it, after a blank) when something else stands there too.
+std::string_view Between(std::string_view line, std::size_t firstEnd, std::size_t secondBegin) {
+    std::string_view between = line.substr(firstEnd, secondBegin - firstEnd);
+    if (between.size() >= 2 && between.back() == '-' &&
+        platform::IsBlank(between[between.size() - 2])) {
+        const std::string_view beforeSign =
+            platform::TrimBlanks(between.substr(0, between.size() - 1));
+        if (!beforeSign.empty()) {
+            return beforeSign;
+        }
+    }
+    return platform::TrimBlanks(between);
+}
+
+// The digits in each field of a time ("-00:01:35,000": 2, 2, 2, 3), as ":" and "," part them;
+// at most four fields.
+struct FieldDigits {
+    std::array<std::size_t, 4> digits{};
+    std::size_t count = 0;
+};
+
+FieldDigits FieldDigitsOf(std::string_view time) {
+    FieldDigits fields;
+    if (time.starts_with('-')) {
+        time.remove_prefix(1);
+    }
+    for (std::size_t at = 0; !time.empty() && fields.count < fields.digits.size();) {
+        const std::size_t end = SkipDigits(time, at);
+        fields.digits[fields.count++] = end - at;
+        if (end == time.size() || (time[end] != ':' && time[end] != ',')) {
+            break;
+        }
+        at = end + 1;
+    }
+    return fields;
 }
 
 }  // namespace
@@ -87,6 +135,11 @@ std::size_t SrtTimecodeLine::TimeLength(std::string_view text) {
         } else if (text[mark] == ',' || text[mark] == '.') {
             const std::size_t digits = SkipBlanks(text, mark + 1);
             const std::size_t afterDigits = SkipDigits(text, digits);
+            const std::size_t colon = SkipBlanks(text, afterDigits);
+            if (colon < text.size() && text[colon] == ':') {
+                end = SkipBlanks(text, colon + 1);  // a malformed time, read on
+                continue;
+            }
             return afterDigits > digits ? afterDigits : mark + 1;
         } else {
             return end;
@@ -112,37 +165,56 @@ SrtTimecodeLine SrtTimecodeLine::Cut(std::string_view line) {
     return cut;
 }
 
-std::optional<std::string_view> SrtTimecodeLine::BrokenArrow(std::string_view line) {
-    // The common text line has no arrow of any kind: no ">" behind a "-" or "=" (blanks
-    // between allowed). It is let go without looking for times.
-    bool anyArrow = false;
-    for (std::size_t head = line.find('>'); head != std::string_view::npos && !anyArrow;
-         head = line.find('>', head + 1)) {
-        std::size_t shaft = head;
-        while (shaft > 0 && platform::IsBlank(line[shaft - 1])) {
-            --shaft;
-        }
-        anyArrow = shaft > 0 && (line[shaft - 1] == '-' || line[shaft - 1] == '=');
+bool SrtTimecodeLine::EndCutShort() const {
+    const FieldDigits startFields = FieldDigitsOf(start);
+    const FieldDigits endFields = FieldDigitsOf(end);
+    if (endFields.count != startFields.count) {
+        return endFields.count < startFields.count;
     }
-    if (!anyArrow) {
+    const std::size_t last = endFields.count - 1;
+    return endFields.count > 0 && endFields.digits[last] < startFields.digits[last];
+}
+
+std::optional<std::string_view> SrtTimecodeLine::BrokenArrow(std::string_view line,
+                                                             bool timecodePlace) {
+    // The common text line holds too few ":" for two times; it is let go without a search.
+    const auto colons = std::count(line.begin(), line.end(), ':');
+    if (colons < 2) {
         return std::nullopt;
     }
-    for (std::size_t at = 0; at < line.size(); ++at) {
-        if (!platform::IsDigit(line[at]) || (at > 0 && platform::IsDigit(line[at - 1]))) {
-            continue;
+    if (timecodePlace) {
+        std::size_t begin = SkipBlanks(line, 0);
+        if (begin < line.size() && line[begin] == '-') {
+            begin = SkipBlanks(line, begin + 1);
         }
-        const std::size_t firstEnd = FullTimeEnd(line, at);
-        if (firstEnd == std::string_view::npos) {
-            continue;
+        if (const std::size_t firstEnd = TimeEnd(line, begin, false);
+            firstEnd != std::string_view::npos) {
+            if (const auto second = FindTime(line, firstEnd, false)) {
+                return Between(line, firstEnd, second->first);
+            }
         }
-        const std::size_t separator = SkipBlanks(line, firstEnd);
-        const std::size_t length = ArrowLikeLength(line, separator);
-        if (length > 0 &&
-            FullTimeEnd(line, SkipBlanks(line, separator + length)) != std::string_view::npos) {
-            return line.substr(separator, length);
+    }
+    if (colons < 4) {
+        return std::nullopt;
+    }
+    if (const auto first = FindTime(line, 0, true)) {
+        if (const auto second = FindTime(line, first->second, true)) {
+            return Between(line, first->second, second->first);
         }
     }
     return std::nullopt;
+}
+
+bool SrtTimecodeLine::IsTimecodeFragment(std::string_view line) {
+    bool digit = false;
+    for (const char c : line) {
+        digit = digit || platform::IsDigit(c);
+        if (!platform::IsDigit(c) && !platform::IsBlank(c) &&
+            std::string_view(":,.->").find(c) == std::string_view::npos) {
+            return false;
+        }
+    }
+    return digit;
 }
 
 }  // namespace engine

@@ -33,9 +33,9 @@ public:
 // A "-" in front makes the whole time negative; two fields are minutes and seconds; without a
 // fraction the seconds are whole. The offset is Val of the field's text, a "+" in front of it
 // read as its sign. Raises platform::OutOfBoundsException when the timecode lacks a field it
-// needs (one field only, an empty field, no digit at all, or a fourth field behind seconds
-// without a fraction), TimecodeTooLargeException for a time beyond largestTimecodeSeconds and
-// OffsetTooLargeException for such an offset.
+// needs (one field only, an empty field, no digit at all, a fourth field behind seconds
+// without a fraction, or a ":" right after the fraction), TimecodeTooLargeException for a time
+// beyond largestTimecodeSeconds and OffsetTooLargeException for such an offset.
 std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode);
 
 // A number of seconds to "HH:MM:SS.mmm": hours in two digits or more, minutes and seconds in

@@ -28,6 +28,10 @@ public:
     // True once nothing is left to read.
     bool EndOfFile() const { return position_ >= content_.size(); }
 
+    // True when the line read last is the file's last line and no line end follows it: the
+    // file may have been cut off inside that line.
+    bool LineEndMissing() const { return position_ > content_.size(); }
+
     // Reads again from the first line.
     void Rewind();
 

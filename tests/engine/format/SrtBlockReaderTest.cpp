@@ -40,7 +40,7 @@ TEST(SrtBlockReader, TellsIndexLinesFromNumbersThatAreText) {
         {t + "\n3\n" + t + "\n", "1:3 / 3:"},
         {"1\n" + t + "\n2\n2\n" + t + "\n", "2:2 / 5:"},  // text that reads the next number
         {"1\n" + t + "\nA\n\n2\n\nB\n", "2:A|2|B"},       // no timecode line follows
-        {"1\n" + t + "\nA\n\n2\n", "2:A|2"},              // the file ends
+        {"1\n" + t + "\nA\n\n2\n\n", "2:A|2"},            // the file ends
         {"\n\n 0 \n\n" + t + "\n", "5:"},                 // the first line: any number
         {t + "\n", "1:"},
         {"1\n" + t + "\nA\n00:00:03,000 --> 00:00:04,000\n\n\nB\n\nC\n", "2:A / 4:B|C"},
@@ -71,6 +71,41 @@ TEST(SrtBlockReader, RefusesWhatComesBeforeTheFirstTimecodeLineUnlessItIsAnIndex
     }
     // A number that may be the first block's index line: the lines after it decide.
     EXPECT_EQ(Blocks("1\n\n1\n\n" + t + "\n"), "5:");
+}
+
+TEST(SrtBlockReader, RefusesTimecodeLinesThatAreMangledOrCutShort) {
+    const std::string t(tc);
+    const std::string a = "1\n" + t + "\nA\n\n2\n";  // a block, then the next one's index line
+    const std::pair<std::string, std::string> cases[] = {
+        // A mangled arrow: the first line, the first block's and a later block's timecode line.
+        {"00:00:01,000 -> 00:00:02,000\n", "Line 1: this timecode line has \"->\" where \"-->\""},
+        {"1\n00:00:01,000 \u2014> 00:00:02,000\n", "Line 2: this timecode line has \"\u2014>\""},
+        {a + "00:00:03 -> 00:00:04\nB\n", "Line 6: this timecode line has \"->\" where"},
+        {"1\n" + t + "\nA\n00:00:03,000 00:00:04,000\n",
+         "Line 4: this timecode line has no \"-->\" between its times: \"00:00:03,000 "
+         "00:00:04,000\"."},
+        // The file cut off inside its last timecode line, or right after an index line.
+        {a + "00:01:35,000 --> 00:01:3",
+         "Line 6: the file ends inside this timecode line, which is cut short: \"00:01:35,000 "
+         "--> 00:01:3\"."},
+        {a + "00:01:35,000 --> 00:01:38,00", "Line 6: the file ends inside this timecode line"},
+        {a + "00:01:35,000 --> ", "Line 6: the file ends inside this timecode line"},
+        {a + "00:01:35,000 --", "Line 6: the file ends inside this timecode line"},
+        {a + "00:01:35,0", "Line 6: the file ends inside this timecode line"},
+        {a + "0", "Line 6: the file ends inside this timecode line"},
+        {"1\n00:00:01,000 --> 00:00:0", "Line 2: the file ends inside this timecode line"},
+        {a, "Line 5: the file ends after the index line \"2\", where its timecode line belongs."},
+    };
+    for (const auto& [content, message] : cases) {
+        EXPECT_THAT(testing_support::MessageOf<SrtReadError>([&] { Blocks(content); }),
+                    ::testing::StartsWith(message))
+            << content;
+    }
+    // Whole last lines without a line end, an end before its start among them, are read.
+    EXPECT_EQ(Blocks(a + "00:01:35,000 --> 00:01:38,000"), "2:A / 6:");
+    EXPECT_EQ(Blocks(a + "00:01:35,000 --> 00:00:05,000 X1:5"), "2:A / 6:");
+    EXPECT_EQ(Blocks(a + t + "\n00:01"), "2:A / 6:00:01");
+    EXPECT_EQ(Blocks("1\n" + t + "\nA\n2"), "2:A|2");
 }
 
 TEST(SrtBlockReader, KnowsWholeNumbersAndTheirValue) {

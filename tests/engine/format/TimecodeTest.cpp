@@ -47,18 +47,35 @@ TEST(TimecodeSRTImport, AddsTheOffsetAndKeepsTheFractionDigitsAsTheyStood) {
 
 TEST(TimecodeSRTImport, IgnoresFurtherFieldsAndReadsWhatFollowsTheMilliseconds) {
     EXPECT_EQ(Shift("00:01:02,500,9", "10"), "72.500");
-    EXPECT_EQ(Shift("00:01:02,500:7", "10"), "72.500");
     EXPECT_EQ(Shift("00:00:01,", "3"), "4.");
     EXPECT_EQ(Shift("00:00:04,000X1:100", "3"), "7.000X1");
     EXPECT_EQ(Shift("00:01:02,500", "abc"), "62.500");
 }
 
 TEST(TimecodeSRTImport, RaisesOutOfBoundsWhenAFieldIsMissing) {
-    // One field, no digit, a field below zero, an empty field, or a fourth field behind whole
-    // seconds.
-    for (const char* broken :
-         {"", "1,5", "01", "00:00:01:00", ":", "-", "ab:cd", "-:,", "00:-5:00,000",
-          "00:00:01:00:00", "00:02:", "00::15,900", "00:00:,500", ":00:05,000", "02:", "-00:01:"}) {
+    // One field, no digit, a field below zero, an empty field, a fourth field behind whole
+    // seconds, or a ":" right after the fraction.
+    for (const char* broken : {"",
+                               "1,5",
+                               "01",
+                               "00:00:01:00",
+                               ":",
+                               "-",
+                               "ab:cd",
+                               "-:,",
+                               "00:-5:00,000",
+                               "00:00:01:00:00",
+                               "00:02:",
+                               "00::15,900",
+                               "00:00:,500",
+                               ":00:05,000",
+                               "02:",
+                               "-00:01:",
+                               "00:1,:26,899",
+                               "0:005.956:12",
+                               "00:02,5:",
+                               "00:01:02,519:00",
+                               "00:01:02,500 :7"}) {
         EXPECT_THROW(Shift(broken, "3"), platform::OutOfBoundsException) << broken;
     }
 }

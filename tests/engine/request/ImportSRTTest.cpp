@@ -146,7 +146,7 @@ TEST_F(ImportSRTTest, ANumberIsAnIndexLineOnlyWhereTheFileShowsIt) {
         {"00:00:01,000 --> 00:00:02,000\n2\n\n00:00:03,000 --> 00:00:04,000\n", "/"},
         {"1\n00:00:01,000 --> 00:00:02,000\n2\n3\n00:00:03,000 --> 00:00:04,000\n4\n", "2|3/4"},
         {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n\nB\n", "A|2|B"},
-        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n", "A|2"},
+        {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n\n", "A|2"},
         {"1\n00:00:01,000 --> 00:00:02,000\nA\n\nB\n5\n00:00:03,000 --> 00:00:04,000\nC\n",
          "A|B|5/C"},
     };
@@ -220,15 +220,19 @@ TEST_F(ImportSRTTest, TimesTooLargeToComputeToTheMillisecondAreRefused) {
     }
 }
 
-TEST_F(ImportSRTTest, TimeWithAnEmptyFieldIsRefused) {
-    // A file cut off in the middle of its last timecode line, and an empty minutes field.
+TEST_F(ImportSRTTest, TimeWithAnEmptyFieldOrAColonAfterItsFractionIsRefused) {
+    // A file cut off in the middle of its last timecode line, an empty minutes field, and a
+    // ":" right after the fraction (one byte changed in a real file).
     const std::pair<std::string, std::string> cases[] = {
         {"1\n00:02:40,000 --> 00:02:45,000\nA\n\n2\n00:02:47,183 --> 00:02:",
-         "Line 6: expected the end time as HH:MM:SS,mmm (such as 00:00:01,000), found "
-         "\"00:02:\"."},
+         "Line 6: the file ends inside this timecode line, which is cut short: \"00:02:47,183 --> "
+         "00:02:\"."},
         {"1\n00::15,900 --> 00:00:16,000\nA\n",
          "Line 2: expected the start time as HH:MM:SS,mmm (such as 00:00:01,000), found "
          "\"00::15,900\"."},
+        {"1\n00:11:24,032 --> 00:1,:26,899\nA\n",
+         "Line 2: expected the end time as HH:MM:SS,mmm (such as 00:00:01,000), found "
+         "\"00:1,:26,899\"."},
     };
     for (const auto& [content, expected] : cases) {
         host.offset.Text("-2.5");
@@ -250,6 +254,10 @@ TEST_F(ImportSRTTest, TimecodeLineWithABrokenArrowIsRefusedNotTakenForText) {
         {"1\n00:00:01,000 --> 00:00:02,000\nA\n\n2\n00:00:03,000 => 00:00:04,000\n",
          "Line 6: this timecode line has \"=>\" where \"-->\" belongs: "
          "\"00:00:03,000 => 00:00:04,000\"."},
+        {"1\n00:00:01,000 --> 00:00:02,000\nFirst\n\n2\n00:00:03,000 \u2014> 00:00:04,000\n"
+         "Second\n\n3\n00:00:05,000 --> 00:00:06,000\nThird\n",
+         "Line 6: this timecode line has \"\u2014>\" where \"-->\" belongs: "
+         "\"00:00:03,000 \u2014> 00:00:04,000\"."},
     };
     for (const auto& [content, expected] : cases) {
         EXPECT_EQ(RefusedRequest(content), kCouldNotRead + expected);
