@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
 #include "platform/core/Text.h"
@@ -94,6 +95,20 @@ std::string_view Between(std::string_view line, std::size_t firstEnd, std::size_
     return platform::TrimBlanks(between);
 }
 
+// How many ":" line holds, counting no further than enough.
+std::size_t Colons(std::string_view line, std::size_t enough) {
+    std::size_t colons = 0;
+    for (const char *at = line.data(), *end = line.data() + line.size(); colons < enough;
+         ++colons) {
+        at = static_cast<const char*>(std::memchr(at, ':', static_cast<std::size_t>(end - at)));
+        if (at == nullptr) {
+            break;
+        }
+        ++at;
+    }
+    return colons;
+}
+
 // The digits in each field of a time ("-00:01:35,000": 2, 2, 2, 3), as ":" and "," part them;
 // at most four fields.
 struct FieldDigits {
@@ -178,7 +193,7 @@ bool SrtTimecodeLine::EndCutShort() const {
 std::optional<std::string_view> SrtTimecodeLine::BrokenArrow(std::string_view line,
                                                              bool timecodePlace) {
     // The common text line holds too few ":" for two times; it is let go without a search.
-    const auto colons = std::count(line.begin(), line.end(), ':');
+    const std::size_t colons = Colons(line, 4);
     if (colons < 2) {
         return std::nullopt;
     }

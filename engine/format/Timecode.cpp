@@ -171,26 +171,25 @@ std::string TimecodeSRTImport(EngineHost& host, std::string_view timecode) {
         throw platform::OutOfBoundsException("\"" + std::string(timecode) +
                                              "\" has no \":\" between its fields.");
     }
-    // A ":" right after the fraction ("00:1,:26,899") leaves it open which field is which.
-    for (std::size_t mark = FractionMark(time); mark != std::string_view::npos;) {
-        const std::size_t next = platform::SkipBlanks(time, platform::SkipDigits(time, mark + 1));
-        if (next < time.size() && time[next] == ':') {
-            throw platform::OutOfBoundsException("\"" + std::string(timecode) +
-                                                 "\" has a \":\" right after its fraction.");
-        }
-        const std::size_t further = FractionMark(time.substr(next));
-        mark = further == std::string_view::npos ? further : next + further;
-    }
     const bool withHours = colons >= 2;
     // Each field counts as the whole number at its start: Val stops at the fraction mark. An
-    // empty field (a file cut off at "00:02:", or "00::15,900") would silently count as 0.
+    // empty field (a file cut off at "00:02:", or "00::15,900") would silently count as 0, and
+    // a ":" right after a fraction ("00:1,:26,899") leaves it open which field is which.
     const std::size_t fieldsRead = withHours ? 3 : 2;
     std::array<double, 3> values{};
     for (std::size_t field = 0; field < fieldsRead; ++field) {
-        const std::string_view wholePart = fields[field].substr(0, FractionMark(fields[field]));
+        const std::string_view text = fields[field];
+        const std::size_t fractionMark = FractionMark(text);
+        const std::string_view wholePart = text.substr(0, fractionMark);
         if (platform::SkipBlanks(wholePart) == wholePart.size()) {
             throw platform::OutOfBoundsException("\"" + std::string(timecode) +
                                                  "\" has an empty field.");
+        }
+        if (field < colons && fractionMark != std::string_view::npos &&
+            platform::SkipBlanks(text, platform::SkipDigits(text, fractionMark + 1)) ==
+                text.size()) {
+            throw platform::OutOfBoundsException("\"" + std::string(timecode) +
+                                                 "\" has a \":\" right after a fraction.");
         }
         values[field] = FieldValue(wholePart);
     }
