@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 #include "engine/format/CueTag.h"
@@ -76,19 +77,34 @@ void AddCueRow(EngineHost& host, platform::Listbox& cueList, const SrtBlock& blo
     cueList.Selected(row, true);
 }
 
-// Every backtick of a text line becomes an apostrophe. A line that is not UTF-8 may be in a
-// two-byte encoding (Big5, GBK, Shift-JIS) where a byte from 0x81 up begins a character whose
-// second byte may be 0x60, the backtick's own: such a pair is kept whole. Leaving a backtick
-// alone is always safe; changing a byte inside a character never is.
+// Whether line holds an ISO-2022 escape (ESC then "$" or "("), as ISO-2022-JP text does: its
+// two-byte characters are 7-bit, and 0x60 is a byte of many of them (ム is 25 60).
+bool HoldsIso2022Escape(std::string_view line) {
+    for (std::size_t at = line.find('\x1B'); at != std::string_view::npos && at + 1 < line.size();
+         at = line.find('\x1B', at + 1)) {
+        if (line[at + 1] == '$' || line[at + 1] == '(') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Every backtick of a text line becomes an apostrophe, save where it may be a byte of a
+// character. A line with an ISO-2022 escape keeps all its backticks. A line that is not UTF-8
+// may be in a two-byte encoding (Big5, GBK, Shift-JIS) where a byte from 0x81 up begins a
+// character whose second byte may be 0x60 (〜 is 81 60 in Shift-JIS); but a byte from 0x81 up
+// may as well be a character of its own (a half-width katakana, a Latin-1 letter), so where
+// the characters start cannot be told: a backtick right after a byte from 0x81 up is kept.
+// Leaving a backtick alone is always safe; changing a byte inside a character never is.
 void ApostrophesForBackticks(std::span<char> line) {
-    if (platform::IsValidUtf8(std::string_view(line.data(), line.size()))) {
-        std::replace(line.begin(), line.end(), '`', '\'');
+    const std::string_view bytes(line.data(), line.size());
+    if (HoldsIso2022Escape(bytes)) {
         return;
     }
+    const bool utf8 = platform::IsValidUtf8(bytes);
     for (std::size_t at = 0; at < line.size(); ++at) {
-        if (static_cast<unsigned char>(line[at]) >= 0x81) {
-            ++at;  // and the byte after it
-        } else if (line[at] == '`') {
+        if (line[at] == '`' &&
+            (utf8 || at == 0 || static_cast<unsigned char>(line[at - 1]) < 0x81)) {
             line[at] = '\'';
         }
     }

@@ -80,20 +80,34 @@ std::string Utf16File(std::u16string_view text, bool littleEndian) {
     return bytes;
 }
 
-bool ConvertsFromUtf8(std::string_view bytes) {
-    const iconv_t converter = ::iconv_open("UTF-32LE", "UTF-8");
+std::optional<std::string> Converted(std::string_view bytes, const char* from, const char* to) {
+    const iconv_t converter = ::iconv_open(to, from);
     if (converter == reinterpret_cast<iconv_t>(-1)) {
-        throw std::system_error(errno, std::generic_category(), "iconv_open");
+        throw std::system_error(errno, std::generic_category(),
+                                std::string("iconv_open ") + from + " to " + to);
     }
+    // Eight bytes out for each byte in is room enough for the encodings the tests use, escape
+    // sequences included.
     std::string in(bytes);
-    std::string out(4 * bytes.size() + 4, '\0');
+    std::string out(8 * bytes.size() + 16, '\0');
     char* inAt = in.data();
     char* outAt = out.data();
     std::size_t inLeft = in.size();
     std::size_t outLeft = out.size();
-    const std::size_t converted = ::iconv(converter, &inAt, &inLeft, &outAt, &outLeft);
+    const bool converted =
+        ::iconv(converter, &inAt, &inLeft, &outAt, &outLeft) != static_cast<std::size_t>(-1) &&
+        inLeft == 0 &&
+        ::iconv(converter, nullptr, nullptr, &outAt, &outLeft) != static_cast<std::size_t>(-1);
     ::iconv_close(converter);
-    return converted != static_cast<std::size_t>(-1) && inLeft == 0;
+    if (!converted) {
+        return std::nullopt;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+bool ConvertsFromUtf8(std::string_view bytes) {
+    return Converted(bytes, "UTF-8", "UTF-32LE").has_value();
 }
 
 }  // namespace testing_support

@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -50,6 +51,11 @@ mode_t ModeOf(const std::string& path);
 
 // The bytes of a UTF-16 file holding text, its byte order mark first.
 std::string Utf16File(std::u16string_view text, bool littleEndian);
+
+// bytes converted from the encoding from to the encoding to by the C library's converter
+// (iconv names, such as "SHIFT_JIS" or "UTF-32LE"), a shift back to the initial state at the
+// end; nothing when bytes are not well-formed in from or cannot be written in to.
+std::optional<std::string> Converted(std::string_view bytes, const char* from, const char* to);
 
 // Whether bytes are well-formed UTF-8, as the C library's converter to UTF-32 judges them:
 // a judge apart from the code under test.

@@ -441,14 +441,21 @@ TEST_F(ImportSRTTest, KeepsLatin1AndOtherBytesUnchanged) {
 TEST_F(ImportSRTTest, BackticksBecomeApostrophesButNeverInsideACharacter) {
     const std::string timecodes = "1\r\n00:00:01,000 --> 00:00:02,000\r\n";
     const std::string shifted = "1\n00:00:04,000 --> 00:00:05,000\n";
-    // Each text line, and the line written for it: in text that is not UTF-8, a byte from
-    // 0x81 up keeps the byte after it, 0x60 included (Big5, GBK, Shift-JIS, Latin-1).
+    // Each text line, and the line written for it: in text that is not UTF-8, a backtick right
+    // after a byte from 0x81 up stays, for it may be a character's second byte (Big5, GBK,
+    // Shift-JIS, Latin-1); in text with an ISO-2022 escape, every backtick stays.
     const std::pair<std::string, std::string> cases[] = {
         {"\xA4\x60\xB1\x60 \x60ok\x60", "\xA4\x60\xB1\x60 'ok'"},                    // Big5
         {"\x82\x60\xA9\x60`", "\x82\x60\xA9\x60'"},                                  // GBK
         {"\x83\x60\x93\x60\x81\x60|`", "\x83\x60\x93\x60\x81\x60|'"},                // Shift-JIS
         {"caf\xE9` `a", "caf\xE9` 'a"},                                              // Latin-1
         {"It`s caf\xC3\xA9 \xE2\x80\x94 `x`", "It's caf\xC3\xA9 \xE2\x80\x94 'x'"},  // UTF-8
+        {"\x80`", "\x80'"},  // CP1252: the euro sign is no lead byte
+        // Shift-JIS after half-width katakana, one byte each: "ﾃｽﾄ〜です `", "ｶチ".
+        {"\xC3\xBD\xC4\x81\x60\x82\xC5\x82\xB7 `", "\xC3\xBD\xC4\x81\x60\x82\xC5\x82\xB7 '"},
+        {"\xB6\x83\x60", "\xB6\x83\x60"},
+        // ISO-2022-JP: "`ム`", the katakana 25 60 between the escapes.
+        {"`\x1B$B\x25\x60\x1B(B`", "`\x1B$B\x25\x60\x1B(B`"},
     };
     for (const auto& [line, written] : cases) {
         EXPECT_EQ(Request(timecodes + line + "\r\n"), shifted + written + "\n\n") << line;
@@ -456,6 +463,8 @@ TEST_F(ImportSRTTest, BackticksBecomeApostrophesButNeverInsideACharacter) {
     // Each line of a block by its own encoding.
     EXPECT_EQ(Request(timecodes + "\xA4\x60`\r\nIt`s\r\n"), shifted + "\xA4\x60'\nIt's\n\n");
     EXPECT_EQ(host.cueList.Cell(0, 2), "\xA4\x60'|It's");
+    EXPECT_EQ(Request(timecodes + "\xE2\x80\x94`\r\n\xA4\x60\r\n"),
+              shifted + "\xE2\x80\x94'\n\xA4\x60\n\n");  // UTF-8, then Big5
 }
 
 TEST_F(ImportSRTTest, ReadsTheTestDataFiles) {

@@ -253,15 +253,16 @@ std::string PlainForm(const std::vector<Cue>& cues, std::int64_t offset) {
         }
         copy += "\n";
         for (std::string line : cue.lines) {
-            // Backticks become apostrophes, but in a line that is not UTF-8 never the second
-            // byte of a two-byte character (a lead byte from 0x81 up).
+            // Backticks become apostrophes, save those that may be a byte of a character:
+            // all of them in a line with an ISO-2022 escape, and in a line that is not UTF-8
+            // those right after a byte from 0x81 up.
+            const bool iso2022 =
+                line.find("\x1B$") != std::string::npos || line.find("\x1B(") != std::string::npos;
             const bool utf8 = testing_support::ConvertsFromUtf8(line);
-            bool afterPair = false;  // whether the byte before was a pair's second byte
             for (std::size_t i = 0; i < line.size(); ++i) {
-                const bool secondByte =
-                    !utf8 && i > 0 && !afterPair && static_cast<unsigned char>(line[i - 1]) >= 0x81;
-                afterPair = secondByte;
-                if (line[i] == '`' && !secondByte) {
+                const bool mayBeSecondByte =
+                    !utf8 && i > 0 && static_cast<unsigned char>(line[i - 1]) >= 0x81;
+                if (line[i] == '`' && !iso2022 && !mayBeSecondByte) {
                     line[i] = '\'';
                 }
             }
