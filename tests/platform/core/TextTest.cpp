@@ -159,6 +159,16 @@ TEST(Quoted, ShowsWhatAMessageCannotAndCutsBetweenCharacters) {
         {"ab\xE2\x80\x94", 4, "\"ab...\""},                              // not inside the dash
         {"\xA9\xA9\xA9\xA9\xA9\xA9", 4, "\"\\xA9\\xA9\\xA9\\xA9...\""},  // nor before all Latin-1
         {"a\xA9\xA9\xA9\xA9\xA9", 4, "\"a\\xA9\\xA9\\xA9...\""},  // no character is five bytes long
+        // Characters that show as nothing or as a plain space, and their visible neighbours.
+        {"\xC2\xA0"
+         "00:00:04,000",
+         60, "\"\\u00A000:00:04,000\""},
+        {"\xC2\x80\xC2\x9F\xC2\xA1", 60, "\"\\u0080\\u009F\xC2\xA1\""},
+        {"\xE2\x80\x8B\xE2\x80\x8F\xE2\x80\x90\xE2\x81\xA0\xEF\xBB\xBF", 60,
+         "\"\\u200B\\u200F\xE2\x80\x90\\u2060\\uFEFF\""},
+        {"x\xA0", 60, "\"x\\xA0\""},      // a Latin-1 no-break space is a byte
+        {"ab\xC2\xA0x", 3, "\"ab...\""},  // the cut is never inside one
+        {"ab\xC2\xA0x", 4, "\"ab\\u00A0...\""},
     };
     for (const auto& [text, longest, quoted] : cases) {
         EXPECT_EQ(Quoted(text, longest), quoted);
