@@ -5,18 +5,16 @@
 
 #include <sys/mman.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <new>
 
 #include "DataTestSupport.h"
 #include "platform/core/Memory.h"
+#include "support/AddressSpace.h"
 #include "support/ScriptedDialogBackend.h"
 
 namespace {
@@ -40,11 +38,9 @@ void* MapAddressSpace(std::size_t bytes) {
 
 // Limits the process's address space to what it uses now and a little more.
 void LimitAddressSpace() {
-    std::size_t pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    const rlimit limit{pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE)) + (512 << 20),
-                       RLIM_INFINITY};
-    if (pages == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) {
+    const std::size_t inUse = testing_support::AddressSpaceInUse();
+    const rlimit limit{inUse + (512 << 20), RLIM_INFINITY};
+    if (inUse == 0 || ::setrlimit(RLIMIT_AS, &limit) != 0) {
         std::cerr << "Could not limit the address space.\n";
         std::_Exit(1);
     }
@@ -94,7 +90,7 @@ template <typename Check>
 class DialogRoomTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!std::filesystem::exists("/proc/self/statm")) {
+        if (testing_support::AddressSpaceInUse() == 0) {
             GTEST_SKIP() << "/proc/self/statm is missing: without the address space in use, it "
                             "cannot be limited to a little more.";
         }
