@@ -2,9 +2,10 @@
 #
 #   cmake -DROOT=<source tree> -P CheckLayers.cmake
 #
-# Fails with the file, the line and the include of every quoted include that names a header of
-# another layer than those allowed. An include is looked up as the compiler does: beside the
-# including file, then from the root of the tree. One that names no file there (a system or a
+# Fails with the file, the line and the include of every include that names a header of another
+# layer than those allowed. An include is looked up as the compiler does: a quoted one beside the
+# including file, then from the root of the tree, and one in angle brackets from the root alone
+# (the root is an include directory of every target). One that names no file there (a system or a
 # generated header) is left to the compiler.
 cmake_minimum_required(VERSION 3.25)
 
@@ -26,7 +27,7 @@ foreach(layer IN LISTS layers)
   file(GLOB_RECURSE sources "${ROOT}/${layer}/*.h" "${ROOT}/${layer}/*.cpp")
   foreach(source IN LISTS sources)
     file(READ "${source}" text)
-    if(NOT text MATCHES "#[ \t]*include[ \t]*\"")
+    if(NOT text MATCHES "#[ \t]*include[ \t]*[\"<]")
       continue()
     endif()
     # One list element a line, once the brackets, semicolons and backslashes that would split or
@@ -38,15 +39,25 @@ foreach(layer IN LISTS layers)
     set(number 0)
     foreach(line IN LISTS lines)
       math(EXPR number "${number} + 1")
-      if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\"")
+      if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]+)\"")
+        set(included "${CMAKE_MATCH_1}")
+        set(written "\"${included}\"")
+        set(places "${folder}" "${ROOT}")
+      elseif(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]+)>")
+        set(included "${CMAKE_MATCH_1}")
+        set(written "<${included}>")
+        set(places "${ROOT}")
+      else()
         continue()
       endif()
-      set(included "${CMAKE_MATCH_1}")
-      if(EXISTS "${folder}/${included}")
-        set(header "${folder}/${included}")
-      elseif(EXISTS "${ROOT}/${included}")
-        set(header "${ROOT}/${included}")
-      else()
+      set(header "")
+      foreach(place IN LISTS places)
+        if(EXISTS "${place}/${included}" AND NOT IS_DIRECTORY "${place}/${included}")
+          set(header "${place}/${included}")
+          break()
+        endif()
+      endforeach()
+      if(header STREQUAL "")
         continue()
       endif()
       cmake_path(NORMAL_PATH header)
@@ -60,7 +71,7 @@ foreach(layer IN LISTS layers)
       endforeach()
       if(NOT found AND NOT header MATCHES "^\\.\\./")
         string(JOIN ", " uses ${allowed})
-        string(APPEND refused "\n  ${shown}:${number}: #include \"${included}\": "
+        string(APPEND refused "\n  ${shown}:${number}: #include ${written}: "
                               "${layer} may include only ${uses}")
       endif()
     endforeach()

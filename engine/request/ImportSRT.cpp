@@ -8,6 +8,7 @@
 #include "engine/format/Timecode.h"
 #include "engine/request/DoSRT.h"
 #include "platform/core/Memory.h"
+#include "platform/core/Text.h"
 #include "platform/data/Dialogs.h"
 #include "platform/data/Encodings.h"
 
@@ -29,7 +30,8 @@ void ReadAndExport(EngineHost& host, platform::FolderItem& file) {
     try {
         ReadCues(host, *stream);
     } catch (const SrtReadError& error) {
-        refusal = "Could not read the SRT file \"" + file.Name() + "\".\n" + error.what();
+        refusal =
+            "Could not read the SRT file " + platform::Quoted(file.Name()) + ".\n" + error.what();
     } catch (const OffsetTooLargeException& error) {
         refusal = error.what();  // the file is not at fault: the message says what is
     }

@@ -222,6 +222,27 @@ std::size_t Utf8CharacterLength(std::string_view text) {
     return length;
 }
 
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
+// The code point of the well-formed UTF-8 character of the given length at the start of text.
+char32_t Utf8CodePoint(std::string_view text, std::size_t length) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    constexpr unsigned char leadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    char32_t code = byte(0) & leadBits[length];
+    for (std::size_t i = 1; i < length; ++i) {
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    return code;
+}
+
+// Whether a message would show the character as nothing, or as a plain space: the C1 controls,
+// the no-break space, the zero-width spaces and joiners, the direction marks, the word joiner
+// and the byte order mark.
+bool IsInvisible(char32_t code) {
+    return (code >= 0x80 && code <= 0xA0) || (code >= 0x200B && code <= 0x200F) || code == 0x2060 ||
+           code == 0xFEFF;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view text) {
@@ -253,8 +274,7 @@ std::string Quoted(std::string_view text, std::size_t longest) {
     std::string quoted(1, '"');
     quoted.reserve(shown.size() + 5);
     const auto escaped = [&quoted](unsigned char byte) {
-        constexpr std::string_view hex = "0123456789ABCDEF";
-        quoted.append("\\x").append(1, hex[byte >> 4]).append(1, hex[byte & 0xF]);
+        quoted.append("\\x").append(1, kHexDigits[byte >> 4]).append(1, kHexDigits[byte & 0xF]);
     };
     for (std::size_t at = 0; at < shown.size();) {
         const auto byte = static_cast<unsigned char>(shown[at]);
@@ -271,7 +291,15 @@ std::string Quoted(std::string_view text, std::size_t longest) {
             if (length == 0) {
                 escaped(byte);
             } else {
-                quoted.append(shown.substr(at, length));
+                const char32_t code = Utf8CodePoint(shown.substr(at), length);
+                if (IsInvisible(code)) {
+                    quoted += "\\u";
+                    for (int shift = 12; shift >= 0; shift -= 4) {
+                        quoted += kHexDigits[(code >> shift) & 0xF];
+                    }
+                } else {
+                    quoted.append(shown.substr(at, length));
+                }
                 at += length;
                 continue;
             }

@@ -75,11 +75,13 @@ bool IsValidUtf8(std::string_view text);
 // The start of text, at most longest bytes long, cut where a UTF-8 character begins.
 std::string_view Utf8Prefix(std::string_view text, std::size_t longest);
 
-// text as a message shows it: in double quotes, cut after at most longest bytes (at a
+// text as a message shows it: in double quotes, cut after at most longest bytes of text (at a
 // character boundary, "..." marking the cut), with every control character and every byte that
-// is not part of well-formed UTF-8 written out ("\0", "\t", "\x01", "\xE9") and a quote or a
-// backslash behind a backslash, so that the message shows exactly what the text holds and
-// never ends at a NUL.
+// is not part of well-formed UTF-8 written out ("\0", "\t", "\x01", "\xE9"), every character
+// that shows as nothing or as a plain space written as its code point (the C1 controls
+// U+0080 to U+009F, the no-break space U+00A0, U+200B to U+200F, U+2060 and U+FEFF, as
+// "\u00A0") and a quote or a backslash behind a backslash, so that the message shows exactly
+// what the text holds and never ends at a NUL.
 std::string Quoted(std::string_view text, std::size_t longest = std::string_view::npos);
 
 }  // namespace platform

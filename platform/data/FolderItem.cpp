@@ -24,6 +24,10 @@ std::string TooLarge(const std::string& path) {
     return "Cannot read " + Quoted(path) + ": the file is too large to read.";
 }
 
+std::string NotAFile(const std::string& path, mode_t mode) {
+    return Quoted(path) + " is " + KindOf(mode) + ", not a file.";
+}
+
 // The whole file at path, or the reason it could not be read. Only a plain file is read, and
 // nothing waits: the file is opened without waiting (a pipe would wait for a writer), anything
 // else is refused before a byte of it is read (a device such as /dev/zero never ends), and the
@@ -32,7 +36,16 @@ std::string TooLarge(const std::string& path) {
 bool ReadWholeFile(const std::string& path, std::string& content, std::string& error) {
     const Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.Get() < 0) {
-        error = "Cannot open " + Quoted(path) + ": " + std::strerror(errno) + ".";
+        // Some kinds cannot be opened at all (a socket, a device without its driver): the
+        // reason is what they are, not the error the opening gave. The look at the kind only
+        // chooses the message; nothing is opened on its word.
+        const int reason = errno;
+        struct stat info {};
+        if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+            error = NotAFile(path, info.st_mode);
+        } else {
+            error = "Cannot open " + Quoted(path) + ": " + std::strerror(reason) + ".";
+        }
         return false;
     }
     struct stat info {};
@@ -41,7 +54,7 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& e
         return false;
     }
     if (!S_ISREG(info.st_mode)) {
-        error = Quoted(path) + " is " + KindOf(info.st_mode) + ", not a file.";
+        error = NotAFile(path, info.st_mode);
         return false;
     }
     if (info.st_size > 0 && static_cast<std::uintmax_t>(info.st_size) > content.max_size()) {

@@ -7,7 +7,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iostream>
 #include <set>
+#include <thread>
 
 #include <QAction>
 #include <QApplication>
@@ -31,6 +34,7 @@
 #include "platform/data/EventDispatch.h"
 #include "platform/ui/FrameworkRuntime.h"
 #include "platform/ui/QtDialogBackend.h"
+#include "support/AddressSpace.h"
 #include "support/EventLoop.h"
 #include "support/Files.h"
 #include "support/ModalDialogs.h"
@@ -536,6 +540,30 @@ TEST_F(StartupTest, AFailureDuringStartUpIsReportedAndGivesAFailingExitStatus) {
     EXPECT_THAT(dialogs_.Messages(), ElementsAre(HasSubstr("Window1.Window1")));
     EXPECT_EQ(platform::ui::RuntimeExit(), 1);
     QCoreApplication::processEvents();  // the queued quit must not end a later loop
+}
+
+// A heap of a thread's own sets aside 64 MiB of address space; after start-up, threads share the
+// one heap, and a thread started then adds its stack alone (8 MiB by default). In a process of its
+// own, started afresh: here, a thread of an earlier test may have left a heap behind that a new
+// thread would take over.
+TEST_F(StartupTest, ThreadsStartedAfterStartUpTakeNoHeapOfTheirOwn) {
+    if (testing_support::AddressSpaceInUse() == 0) {
+        GTEST_SKIP() << "/proc/self/statm is missing: the address space in use cannot be measured.";
+    }
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            const std::size_t before = testing_support::AddressSpaceInUse();
+            std::thread([] {
+                void* volatile bytes = std::malloc(1000);
+                std::free(bytes);
+            }).join();
+            const std::size_t after = testing_support::AddressSpaceInUse();
+            const std::size_t grown = after > before ? after - before : 0;
+            std::cerr << "grown by " << grown << " bytes\n";
+            std::_Exit(grown < (std::size_t{64} << 20) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

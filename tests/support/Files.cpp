@@ -2,10 +2,14 @@
 
 #include <iconv.h>
 #include <stdlib.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -67,6 +71,25 @@ mode_t TypeOf(const std::string& path) {
 mode_t ModeOf(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : ~mode_t{0};
+}
+
+int BoundSocket(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) {
+        errno = ENAMETOOLONG;
+        return -1;
+    }
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket >= 0 &&
+        ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        const int reason = errno;
+        ::close(socket);
+        errno = reason;
+        return -1;
+    }
+    return socket;
 }
 
 std::string Utf16File(std::u16string_view text, bool littleEndian) {

@@ -49,6 +49,10 @@ mode_t TypeOf(const std::string& path);
 // is there.
 mode_t ModeOf(const std::string& path);
 
+// A Unix socket bound at path, as a server leaves one: its descriptor (the caller closes it), or
+// -1 with errno telling why not.
+int BoundSocket(const std::string& path);
+
 // The bytes of a UTF-16 file holding text, its byte order mark first.
 std::string Utf16File(std::u16string_view text, bool littleEndian);
 

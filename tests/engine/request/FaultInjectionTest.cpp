@@ -11,10 +11,8 @@
 #include <fcntl.h>
 #include <gmock/gmock.h>
 #include <sys/mount.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -82,23 +80,6 @@ std::string ShiftedSubtitles(int count) {
 // What an existing copy holds: bytes that no writer of ours would make.
 constexpr char kOldCopyBytes[] = "\xEF\xBB\xBFold copy\r\n\0\xFF|`\r\n";
 const std::string kOldCopy(kOldCopyBytes, sizeof kOldCopyBytes - 1);
-
-// A Unix socket bound at path: its descriptor, or -1.
-int BoundSocket(const std::string& path) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path) {
-        return -1;
-    }
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    if (socket >= 0 &&
-        ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address)) {
-        ::close(socket);
-        return -1;
-    }
-    return socket;
-}
 
 class FaultInjectionTest : public EngineTest {
 protected:
@@ -339,11 +320,11 @@ TEST_F(FaultInjectionTest, FilesThatFailAtOnceWhenOpenedOrRead) {
     WriteBytes(folder.Path("plain.srt"), Subtitles(1));
     std::filesystem::create_symlink("loop.srt", folder.Path("loop.srt"));
     const std::string socketPath = folder.Path("socket.srt");
-    const int listening = BoundSocket(socketPath);
+    const int listening = testing_support::BoundSocket(socketPath);
     ASSERT_GE(listening, 0) << std::strerror(errno);
 
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {socketPath, "Cannot open \"" + socketPath + "\": No such device or address."},
+        {socketPath, "\"" + socketPath + "\" is a socket, not a file."},
         {folder.Path("loop.srt"),
          "Cannot open \"" + folder.Path("loop.srt") + "\": Too many levels of symbolic links."},
         {folder.Path("plain.srt/movie.srt"),
@@ -456,7 +437,7 @@ TEST_F(FaultInjectionTest, PipeOrSocketChosenAsTheTargetStaysWhatItWas) {
     const std::string pipe = folder.Path("pipe_V2.srt");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0) << std::strerror(errno);
     const std::string socketPath = folder.Path("socket_V2.srt");
-    const int listening = BoundSocket(socketPath);
+    const int listening = testing_support::BoundSocket(socketPath);
     ASSERT_GE(listening, 0) << std::strerror(errno);
     WriteBytes(folder.Path("movie.srt"), Subtitles(1));
 

@@ -493,5 +493,22 @@ TEST_F(ImportSRTTest, KeepsPositionTextBehindTheEndTimecode) {
               "2\n00:00:08,000 --> 00:00:09,500 position:10%,line:0\nB\n\n");
 }
 
+TEST_F(ImportSRTTest, ARefusedTimeShowsTheSpaceThatCannotBeSeen) {
+    EXPECT_EQ(RefusedRequest("1\n00:00:03,000\xC2\xA0-->\xC2\xA0"
+                             "00:00:04,000\nA\n"),
+              kCouldNotRead +
+                  "Line 2: expected the end time as HH:MM:SS,mmm (such as 00:00:01,000), found "
+                  "\"\\u00A000:00:04,000\".");
+}
+
+TEST_F(ImportSRTTest, TheNameOfARefusedFileIsQuotedAsAnyOtherName) {
+    // A name that would otherwise end the line and tell something the reader never said.
+    const std::string name = "x.srt\".\nLine 1: this file is fine, press OK \"y.srt";
+    WriteBytes(folder.Path(name), "");
+    EXPECT_EQ(RefusedOpen(folder.Path(name)),
+              "Could not read the SRT file \"x.srt\\\".\\x0ALine 1: this file is fine, press OK "
+              "\\\"y.srt\".\nLine 1: expected a subtitle block, but the file is empty.");
+}
+
 }  // namespace
 }  // namespace enginetest

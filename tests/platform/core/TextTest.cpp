@@ -128,18 +128,22 @@ TEST(IsValidUtf8, TakesWellFormedUtf8Only) {
         {"\xED\xA0\x80", false},      // a surrogate
         {"\xF4\x90\x80\x80", false},  // beyond U+10FFFF
         {"\xF8\x88\x80\x80\x80", false},
+        {"abcdefg\xE9", false},  // Latin-1 behind seven ASCII letters
     };
     for (const auto& [text, valid] : cases) {
         EXPECT_EQ(IsValidUtf8(text), valid) << Quoted(text);
     }
-    // Random bytes, mostly from the ranges where the rules bite, judged as the C library does.
+    // Random texts of up to 20 bytes, judged as the C library does: long enough to hold runs of
+    // eight ASCII bytes, which are checked together, and a byte from the ranges where the rules
+    // bite at any place in or behind them.
     std::mt19937 random(11);
     const unsigned char bytes[] = {0x41, 0x60, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF,
                                    0xC1, 0xC2, 0xDF, 0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5};
-    for (int i = 0; i < 20000; ++i) {
-        std::string text(random() % 6, '\0');
+    for (int i = 0; i < 50000; ++i) {
+        std::string text(random() % 21, '\0');
         for (char& c : text) {
-            c = static_cast<char>(bytes[random() % std::size(bytes)]);
+            c = random() % 4 != 0 ? static_cast<char>(0x20 + random() % 0x60)
+                                  : static_cast<char>(bytes[random() % std::size(bytes)]);
         }
         ASSERT_EQ(IsValidUtf8(text), testing_support::ConvertsFromUtf8(text)) << Quoted(text);
     }
@@ -154,6 +158,17 @@ TEST(Quoted, ShowsWhatAMessageCannotAndCutsBetweenCharacters) {
         {"abcdef", 4, "\"abcd...\""},
         {"ab\xE2\x80\x94", 4, "\"ab...\""},                              // not inside the dash
         {"\xA9\xA9\xA9\xA9\xA9\xA9", 4, "\"\\xA9\\xA9\\xA9\\xA9...\""},  // nor before all Latin-1
+        {"a\xA9\xA9\xA9\xA9\xA9", 4, "\"a\\xA9\\xA9\\xA9...\""},  // no character is five bytes long
+        // Characters that show as nothing or as a plain space, and their visible neighbours.
+        {"\xC2\xA0"
+         "00:00:04,000",
+         60, "\"\\u00A000:00:04,000\""},
+        {"\xC2\x80\xC2\x9F\xC2\xA1", 60, "\"\\u0080\\u009F\xC2\xA1\""},
+        {"\xE2\x80\x8B\xE2\x80\x8F\xE2\x80\x90\xE2\x81\xA0\xEF\xBB\xBF", 60,
+         "\"\\u200B\\u200F\xE2\x80\x90\\u2060\\uFEFF\""},
+        {"x\xA0", 60, "\"x\\xA0\""},      // a Latin-1 no-break space is a byte
+        {"ab\xC2\xA0x", 3, "\"ab...\""},  // the cut is never inside one
+        {"ab\xC2\xA0x", 4, "\"ab\\u00A0...\""},
     };
     for (const auto& [text, longest, quoted] : cases) {
         EXPECT_EQ(Quoted(text, longest), quoted);

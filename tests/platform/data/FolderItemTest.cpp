@@ -6,6 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "DataTestSupport.h"
 #include "platform/data/FileReadCalls.h"
 #include "support/ScriptedDialogBackend.h"
@@ -59,6 +62,14 @@ TEST(FolderItemTest, ReadsNothingFromWhatIsNotAPlainFile) {
     EXPECT_EQ(file.OpenAsTextFile(), nullptr);
     EXPECT_EQ(file.LastError(), "\"" + pipe + "\" is a pipe, not a file.");
     ::close(writer);
+    // A socket cannot even be opened.
+    const std::string socketPath = folder.Path("sock.srt");
+    const int listening = testing_support::BoundSocket(socketPath);
+    ASSERT_GE(listening, 0) << std::strerror(errno);
+    platform::FolderItem socketFile(socketPath);
+    EXPECT_EQ(socketFile.OpenAsTextFile(), nullptr);
+    EXPECT_EQ(socketFile.LastError(), "\"" + socketPath + "\" is a socket, not a file.");
+    ::close(listening);
 }
 
 // Reads as a system file that passes for a plain one but has nothing to give yet (a kernel

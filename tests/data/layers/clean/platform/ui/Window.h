@@ -1,3 +1,4 @@
+#include <platform/core/Text.h>
 #include <QWidget>
 
 #include "platform/data/Rows.h"
