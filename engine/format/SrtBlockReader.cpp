@@ -113,13 +113,11 @@ bool SrtBlockReader::TakeTimecodeLine(std::string_view line, bool timecodePlace)
     }
     if (const std::optional<std::string_view> arrow =
             SrtTimecodeLine::BrokenArrow(line, timecodePlace)) {
-        const std::string shown = SrtReadError::Quoted(platform::TrimBlanks(line));
-        throw SrtReadError(
-            linesRead_, arrow->empty() ? "this timecode line has no \"-->\" between its "
-                                         "times: " +
-                                             shown + "."
-                                       : "this timecode line has " + SrtReadError::Quoted(*arrow) +
-                                             " where \"-->\" belongs: " + shown + ".");
+        const std::string what = arrow->empty()
+                                     ? std::string("no \"-->\" between its times")
+                                     : SrtReadError::Quoted(*arrow) + " where \"-->\" belongs";
+        throw SrtReadError(linesRead_, "this timecode line has " + what + ": " +
+                                           SrtReadError::Quoted(platform::TrimBlanks(line)) + ".");
     }
     return false;
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <utility>
 
 #include "platform/core/Text.h"
@@ -98,13 +97,9 @@ std::string_view Between(std::string_view line, std::size_t firstEnd, std::size_
 // How many ":" line holds, counting no further than enough.
 std::size_t Colons(std::string_view line, std::size_t enough) {
     std::size_t colons = 0;
-    for (const char *at = line.data(), *end = line.data() + line.size(); colons < enough;
-         ++colons) {
-        at = static_cast<const char*>(std::memchr(at, ':', static_cast<std::size_t>(end - at)));
-        if (at == nullptr) {
-            break;
-        }
-        ++at;
+    for (std::size_t at = line.find(':'); at != std::string_view::npos && colons < enough;
+         at = line.find(':', at + 1)) {
+        ++colons;
     }
     return colons;
 }

@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <iostream>
 #include <set>
-#include <thread>
 
 #include <QAction>
 #include <QApplication>
@@ -553,13 +552,7 @@ TEST_F(StartupTest, ThreadsStartedAfterStartUpTakeNoHeapOfTheirOwn) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
-            const std::size_t before = testing_support::AddressSpaceInUse();
-            std::thread([] {
-                void* volatile bytes = std::malloc(1000);
-                std::free(bytes);
-            }).join();
-            const std::size_t after = testing_support::AddressSpaceInUse();
-            const std::size_t grown = after > before ? after - before : 0;
+            const std::size_t grown = testing_support::AddressSpaceGrownByAThread();
             std::cerr << "grown by " << grown << " bytes\n";
             std::_Exit(grown < (std::size_t{64} << 20) ? 0 : 1);
         },

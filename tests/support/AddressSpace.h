@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cstddef>
+#include <cstdlib>
 #include <fstream>
+#include <thread>
 
 namespace testing_support {
 
@@ -14,6 +16,18 @@ inline std::size_t AddressSpaceInUse() {
     std::size_t pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
     return pages * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+}
+
+// How much the address space in use grows when a thread is started that allocates a little;
+// 0 when it does not grow. A thread that makes a heap of its own sets aside 64 MiB.
+inline std::size_t AddressSpaceGrownByAThread() {
+    const std::size_t before = AddressSpaceInUse();
+    std::thread([] {
+        void* volatile bytes = std::malloc(1000);
+        std::free(bytes);
+    }).join();
+    const std::size_t after = AddressSpaceInUse();
+    return after > before ? after - before : 0;
 }
 
 }  // namespace testing_support

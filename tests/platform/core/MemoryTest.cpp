@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <thread>
-
 #include "support/AddressSpace.h"
 
 namespace platform {
@@ -20,12 +17,7 @@ TEST(MemoryTest, ThreadsStartedAfterSharingTheOneHeapTakeNoHeapOfTheirOwn) {
         GTEST_SKIP() << "/proc/self/statm is missing: the address space in use cannot be measured.";
     }
     ShareOneHeapAmongThreads();
-    const std::size_t before = AddressSpaceInUse();
-    std::thread([] {
-        void* volatile bytes = std::malloc(1000);
-        std::free(bytes);
-    }).join();
-    const std::size_t grown = AddressSpaceInUse() - before;
+    const std::size_t grown = testing_support::AddressSpaceGrownByAThread();
     EXPECT_LT(grown, std::size_t{64} << 20) << grown;
 }
 
